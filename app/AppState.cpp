@@ -1,0 +1,19 @@
+#include "app/AppState.h"
+
+MicroCoord ScreenWidth = 0;
+MicroCoord ScreenHeight = 0;
+
+std::int16_t ZoomFactor = 1;
+MicroCoord ViewOriginX = 0;
+MicroCoord ViewOriginY = 0;
+
+bool Marking = false;
+MicroBox MarkBox;
+MicroCoord MarkAnchorX = 0;
+MicroCoord MarkAnchorY = 0;
+MicroCoord CursorX = 0;
+MicroCoord CursorY = 0;
+
+bool ColorMode = false;
+ColorRef PickedColor = 0;
+wchar_t ColorWebText[ColorWebTextLength] = {};

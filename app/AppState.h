@@ -1,0 +1,28 @@
+// The tool's module-level view and measuring state, readable by every module.
+#pragma once
+
+#include "geometry/MicroCoord.h"
+
+#include <cstdint>
+
+using ColorRef = std::uint32_t; // 0x00BBGGRR, as the platform delivers pixel colours
+
+constexpr int ColorWebTextLength = 64;
+
+extern MicroCoord ScreenWidth;
+extern MicroCoord ScreenHeight;
+
+extern std::int16_t ZoomFactor;
+extern MicroCoord ViewOriginX;
+extern MicroCoord ViewOriginY;
+
+extern bool Marking;
+extern MicroBox MarkBox;
+extern MicroCoord MarkAnchorX;
+extern MicroCoord MarkAnchorY;
+extern MicroCoord CursorX;
+extern MicroCoord CursorY;
+
+extern bool ColorMode;
+extern ColorRef PickedColor;
+extern wchar_t ColorWebText[ColorWebTextLength];

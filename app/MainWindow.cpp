@@ -1,0 +1,67 @@
+// The main window procedure, its creation and destruction handlers.
+#include "app/MainWindow.h"
+
+#include "app/AppState.h"
+#include "app/Handles.h"
+
+namespace {
+
+void OnCreate(HWND window) {
+    HDC screen = GetDC(nullptr);
+    const int width = ScreenPixelWidth();
+    const int height = ScreenPixelHeight();
+    FrameDC = CreateCompatibleDC(screen);
+    FrameBitmap = CreateCompatibleBitmap(screen, width, height);
+    FrameOldBitmap = SelectObject(FrameDC, FrameBitmap);
+    SnapshotDC = CreateCompatibleDC(screen);
+    SnapshotBitmap = CreateCompatibleBitmap(screen, width, height);
+    SnapshotOldBitmap = SelectObject(SnapshotDC, SnapshotBitmap);
+    MarkPen = CreatePen(PS_DOT, 1, 0x020000FF);
+    HollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    BitBlt(SnapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    SetCapture(window);
+}
+
+void OnDestroy() {
+    SelectObject(FrameDC, FrameOldBitmap);
+    DeleteObject(FrameBitmap);
+    DeleteDC(FrameDC);
+    SelectObject(SnapshotDC, SnapshotOldBitmap);
+    DeleteObject(SnapshotBitmap);
+    DeleteDC(SnapshotDC);
+    DeleteObject(MarkPen);
+    ReleaseCapture();
+    PostQuitMessage(0);
+}
+
+void OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC target = BeginPaint(window, &paint);
+    BitBlt(target, 0, 0, ScreenPixelWidth(), ScreenPixelHeight(), FrameDC, 0, 0, SRCCOPY);
+    EndPaint(window, &paint);
+}
+
+} // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        break;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_PAINT:
+        OnPaint(window);
+        break;
+    case WM_CHAR:
+        if (wParam == 27) {
+            DestroyWindow(window);
+            return 0;
+        }
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

@@ -1,0 +1,102 @@
+#include "win32/WinTestSupport.h"
+
+#include "app/AppState.h"
+#include "app/Handles.h"
+#include "app/MainWindow.h"
+
+#include <map>
+
+COLORREF PatternColor(int x, int y) {
+    return RGB(x % 256, y % 256, ((x >> 8) & 15) * 16 + ((y >> 8) & 15));
+}
+
+void PrepareStartUp() {
+    AppInstance = GetModuleHandleW(nullptr);
+    ScreenWidth = ToMicro(GetSystemMetrics(SM_CXSCREEN));
+    ScreenHeight = ToMicro(GetSystemMetrics(SM_CYSCREEN));
+    static bool registered = RegisterMainWindowClass();
+    (void)registered;
+}
+
+HWND StartMainWindow() {
+    PrepareStartUp();
+    MainWindowHandle = CreateMainWindow();
+    return MainWindowHandle;
+}
+
+void ShowMainWindow(HWND window) {
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+}
+
+std::vector<COLORREF> ReadPixels(HDC dc, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> raw(static_cast<size_t>(width) * static_cast<size_t>(height));
+    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
+    std::vector<COLORREF> pixels(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+        DWORD v = raw[i];
+        pixels[i] = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
+    return pixels;
+}
+
+namespace {
+std::map<HWND, PaintRecorder*> Recorders;
+
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    PaintRecorder* recorder = Recorders[window];
+    if (message == WM_PAINT) {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        std::vector<RECT> rects;
+        if (GetUpdateRgn(window, region, FALSE) != NULLREGION) {
+            DWORD size = GetRegionData(region, 0, nullptr);
+            std::vector<char> buffer(size);
+            auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+            GetRegionData(region, size, data);
+            auto* first = reinterpret_cast<RECT*>(data->Buffer);
+            rects.assign(first, first + data->rdh.nCount);
+        }
+        DeleteObject(region);
+        recorder->Paints.push_back(rects);
+    }
+    return CallWindowProcW(recorder->Original, window, message, wParam, lParam);
+}
+} // namespace
+
+PaintRecorder::PaintRecorder(HWND window) : Window(window) {
+    Recorders[window] = this;
+    Original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc)));
+}
+
+PaintRecorder::~PaintRecorder() {
+    if (IsWindow(Window))
+        SetWindowLongPtrW(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Original));
+    Recorders.erase(Window);
+}
+
+bool RegionCovers(const std::vector<RECT>& region, int x, int y) {
+    for (const RECT& r : region)
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+    return false;
+}
+
+LPARAM PackPoint(int x, int y) {
+    return MAKELPARAM(x & 0xFFFF, y & 0xFFFF);
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}

@@ -1,0 +1,39 @@
+// Helpers for driving the real main window under Wine: start it, read pixels, record paints.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+// The colour that the desktop test pattern shows at screen pixel (x, y).
+COLORREF PatternColor(int x, int y);
+
+// Records the module handle and screen size and registers the class, as start-up does.
+void PrepareStartUp();
+
+// Creates the main window (invisible, as start-up leaves it before showing it).
+HWND StartMainWindow();
+
+// Shows and paints the window as start-up does.
+void ShowMainWindow(HWND window);
+
+// Reads a whole device context's bitmap as 0x00RRGGBB-free COLORREF values, row by row.
+std::vector<COLORREF> ReadPixels(HDC dc, int width, int height);
+
+// The update regions seen at each WM_PAINT of a window, recorded by subclassing it.
+struct PaintRecorder {
+    explicit PaintRecorder(HWND window);
+    ~PaintRecorder();
+    std::vector<std::vector<RECT>> Paints;
+    HWND Window;
+    WNDPROC Original;
+};
+
+// Union of the rectangles of one recorded paint, as a set of pixels, for comparing regions.
+bool RegionCovers(const std::vector<RECT>& region, int x, int y);
+
+LPARAM PackPoint(int x, int y);
+
+// Pumps posted messages until none is left.
+void PumpMessages();
