@@ -3,6 +3,9 @@
 
 #include "app/AppState.h"
 #include "app/Handles.h"
+#include "ui/ComposeFrame.h"
+#include "view/Zoom.h"
+#include "view/ZoomAroundCursor.h"
 
 namespace {
 
@@ -36,11 +39,11 @@ void OnDestroy() {
     PostQuitMessage(0);
 }
 
-void OnPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC target = BeginPaint(window, &paint);
-    BitBlt(target, 0, 0, ScreenPixelWidth(), ScreenPixelHeight(), FrameDC, 0, 0, SRCCOPY);
-    EndPaint(window, &paint);
+// Digit keys set the zoom factor; a changed factor re-centres the view.
+void OnZoomKey(HWND window, WPARAM character) {
+    const std::int16_t oldFactor = ZoomFactor;
+    if (const std::int16_t factor = ZoomFactorForKey(character)) ZoomFactor = factor;
+    if (ZoomFactor != oldFactor) ZoomAroundCursor(window, oldFactor);
 }
 
 } // namespace
@@ -54,13 +57,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnDestroy();
         return 0;
     case WM_PAINT:
-        OnPaint(window);
+        ComposeFrame(window);
         break;
     case WM_CHAR:
         if (wParam == 27) {
             DestroyWindow(window);
             return 0;
         }
+        OnZoomKey(window, wParam);
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "app/MainWindow.h"
+#include "unit/StateFixture.h"
 
 #include <map>
 
@@ -99,4 +100,38 @@ void PumpMessages() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+std::vector<COLORREF> ReadWindowPixels(HWND window, int width, int height) {
+    HDC source = GetDC(window);
+    HDC copy = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    auto pixels = ReadPixels(copy, width, height);
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(window, source);
+    return pixels;
+}
+
+void ShownWindowTest::SetUp() {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+    ResetAppState(width, height);
+    SetCursorPos(width / 2, height / 2);
+    window = StartMainWindow();
+    ASSERT_NE(window, nullptr);
+    ShowMainWindow(window);
+    PumpMessages();
+}
+
+void ShownWindowTest::TearDown() {
+    if (IsWindow(window)) DestroyWindow(window);
+    PumpMessages();
+}
+
+HDC ShownWindowTest::FrameDcHandle() {
+    return FrameDC;
 }

@@ -37,3 +37,19 @@ LPARAM PackPoint(int x, int y);
 
 // Pumps posted messages until none is left.
 void PumpMessages();
+
+// Reads what the window shows on the screen, through its own device context.
+std::vector<COLORREF> ReadWindowPixels(HWND window, int width, int height);
+
+// A fixture with the state fresh and the main window created and shown, as at start.
+#include <gtest/gtest.h>
+class ShownWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    COLORREF FramePixel(int x, int y) const { return GetPixel(FrameDcHandle(), x, y); }
+    static HDC FrameDcHandle();
+    HWND window = nullptr;
+    int width = 0;
+    int height = 0;
+};

@@ -1,0 +1,105 @@
+#include "measure/ReadoutText.h"
+
+#include "app/AppState.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace {
+
+// Appends ASCII pieces to a wide buffer; stops short of the end rather than overrun it.
+struct TextWriter {
+    wchar_t* Text;
+    int Capacity;
+    int Length = 0;
+
+    void Put(char c) {
+        if (Length < Capacity - 1) Text[Length++] = static_cast<wchar_t>(c);
+    }
+    void Put(const char* s) {
+        while (*s)
+            Put(*s++);
+    }
+    void Put(const wchar_t* s) {
+        while (*s && Length < Capacity - 1)
+            Text[Length++] = *s++;
+    }
+    void Number(std::int64_t value) {
+        char digits[24];
+        auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        for (char* p = digits; p != end; ++p)
+            Put(*p);
+    }
+    void Hex2(unsigned value) {
+        const char* hex = "0123456789ABCDEF";
+        Put(hex[(value >> 4) & 15]);
+        Put(hex[value & 15]);
+    }
+    int Finish() {
+        Text[Length] = 0;
+        return Length;
+    }
+};
+
+struct SnapshotPoint {
+    MicroCoord X; // window position divided by the zoom, before the origin is added
+    MicroCoord Y;
+};
+
+SnapshotPoint Scaled(const MicroBox& box) {
+    return {box.Left / ZoomFactor, box.Top / ZoomFactor};
+}
+
+void WritePosition(TextWriter& out, SnapshotPoint p) {
+    out.Put("X: ");
+    out.Number(RoundMicro(p.X + ViewOriginX));
+    out.Put(", Y: ");
+    out.Number(RoundMicro(p.Y + ViewOriginY));
+}
+
+} // namespace
+
+int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
+    TextWriter out{text, ReadoutTextLength};
+    const SnapshotPoint p = Scaled(*box);
+    // The pixel is taken off before the division and added back after, so both the first
+    // and the last covered pixel count.
+    const MicroCoord width = (box->Right - MicroPerPixel) / ZoomFactor - p.X + MicroPerPixel;
+    const MicroCoord height = (box->Bottom - MicroPerPixel) / ZoomFactor - p.Y + MicroPerPixel;
+    WritePosition(out, p);
+    out.Put("    Size: ");
+    out.Number(RoundMicro(width));
+    out.Put(" X ");
+    out.Number(RoundMicro(height));
+    return out.Finish();
+}
+
+int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
+    TextWriter out{text, ReadoutTextLength};
+    WritePosition(out, Scaled(*box));
+    return out.Finish();
+}
+
+int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
+    const unsigned red = PickedColor & 0xFF;
+    const unsigned green = (PickedColor >> 8) & 0xFF;
+    const unsigned blue = (PickedColor >> 16) & 0xFF;
+    TextWriter web{ColorWebText, ColorWebTextLength};
+    web.Put('#');
+    web.Hex2(red);
+    web.Hex2(green);
+    web.Hex2(blue);
+    web.Finish();
+
+    TextWriter out{text, ReadoutTextLength};
+    WritePosition(out, Scaled(*box));
+    out.Put("    R: ");
+    out.Number(red);
+    out.Put(", G: ");
+    out.Number(green);
+    out.Put(", B: ");
+    out.Number(blue);
+    out.Put("    Color: ");
+    out.Put(ColorWebText);
+    return out.Finish();
+}

@@ -1,0 +1,13 @@
+// The read-out line's three texts: position, box size and picked colour, in snapshot pixels.
+#pragma once
+
+#include "geometry/MicroCoord.h"
+
+constexpr int ReadoutTextLength = 256;
+
+// Each writes its text, NUL-terminated, and returns the number of characters written.
+// They read the zoom and the view origin; nothing is allocated.
+int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
+int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
+// Writes ColorWebText from PickedColor first, then the line that quotes it.
+int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);

@@ -1,0 +1,73 @@
+#include "ui/FrameGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ReadoutStrips, TopStripFirstThenBottom) {
+    const auto strips = ReadoutStrips(ToMicro(600));
+    EXPECT_EQ(strips[0], (PixelRect{20, 20, 420, 40}));
+    EXPECT_EQ(strips[1], (PixelRect{20, 570, 420, 590}));
+}
+
+TEST(ReadoutTop, MovesToTheTopOnlyNearTheBottomLeft) {
+    const MicroCoord h = ToMicro(600);
+    EXPECT_EQ(ReadoutTop(ToMicro(449), ToMicro(561), h), 20);
+    EXPECT_EQ(ReadoutTop(ToMicro(0), ToMicro(599), h), 20);
+    EXPECT_EQ(ReadoutTop(ToMicro(450), ToMicro(561), h), 570);
+    EXPECT_EQ(ReadoutTop(ToMicro(0), ToMicro(560), h), 570);
+    EXPECT_EQ(ReadoutTop(ToMicro(100), ToMicro(100), h), 570);
+    EXPECT_EQ(ReadoutTop(449'499'999, ToMicro(561), h), 20) << "rounds to 449";
+    EXPECT_EQ(ReadoutTop(449'500'000, ToMicro(561), h), 570) << "rounds to 450";
+}
+
+TEST(PlanStretch, RoundsTheVisibleExtentAfterDividing) {
+    const StretchPlan plan = PlanStretch(0, 0, ToMicro(1280), ToMicro(800), 3);
+    EXPECT_EQ(plan.SourceWidth, 427);
+    EXPECT_EQ(plan.SourceHeight, 267);
+    EXPECT_EQ(plan.ReadWidth, 427);
+    EXPECT_EQ(plan.DestWidth, 1280);
+    EXPECT_EQ(plan.DestHeight, 800);
+}
+
+TEST(PlanStretch, NeverReadsPastTheSnapshotAtTheViewLimit) {
+    // 1366 wide at zoom 4: the origin limit is 1024.5 pixels, rounding to column 1025,
+    // and 341.5 visible columns round to 342, one past the snapshot.
+    const MicroCoord w = ToMicro(1366);
+    const StretchPlan plan = PlanStretch(w - w / 4, 0, w, ToMicro(768), 4);
+    EXPECT_EQ(plan.SourceX, 1025);
+    EXPECT_EQ(plan.SourceWidth, 342);
+    EXPECT_EQ(plan.ReadWidth, 341);
+    EXPECT_EQ(plan.DestWidth, 1362) << "the missing column takes the last four window columns";
+    EXPECT_EQ(plan.SourceX + plan.ReadWidth, 1366);
+    EXPECT_EQ(plan.DestHeight, 768);
+}
+
+TEST(PlanStretch, LargeScreenAtHighestZoom) {
+    const MicroCoord w = ToMicro(3840);
+    const MicroCoord h = ToMicro(2160);
+    const StretchPlan plan = PlanStretch(w - w / 45, h - h / 45, w, h, 45);
+    EXPECT_EQ(plan.SourceX, 3755); // 3840 - 85.333333 = 3754.666667
+    EXPECT_EQ(plan.SourceWidth, 85);
+    EXPECT_EQ(plan.ReadWidth, 85);
+    EXPECT_EQ(plan.DestWidth, 3840);
+    EXPECT_EQ(plan.SourceY, 2112);
+    EXPECT_EQ(plan.SourceHeight, 48);
+    EXPECT_EQ(plan.DestHeight, 2160);
+}
+
+TEST(SnapOutline, SnapsOutwardToTheMagnifiedGrid) {
+    const MicroBox box{ToMicro(5), ToMicro(2), ToMicro(11), ToMicro(9)};
+    EXPECT_EQ(SnapOutline(box, 4), (PixelRect{4, 0, 12, 12}));
+    EXPECT_EQ(SnapOutline(box, 1), (PixelRect{5, 2, 11, 9}));
+    const MicroBox exact{ToMicro(8), ToMicro(8), ToMicro(12), ToMicro(12)};
+    EXPECT_EQ(SnapOutline(exact, 4), (PixelRect{8, 8, 12, 12}));
+}
+
+TEST(SnapOutline, NegativeEdgesStillSnapOutward) {
+    const MicroBox past{ToMicro(-6), ToMicro(-3), ToMicro(-1), ToMicro(2)};
+    EXPECT_EQ(SnapOutline(past, 4), (PixelRect{-8, -4, 0, 4}));
+    EXPECT_EQ(SnapOutline(past, 1), (PixelRect{-6, -3, -1, 2}));
+}
+
+} // namespace

@@ -1,0 +1,29 @@
+// Puts the module-level state back to a fresh start on a screen of the given size.
+#pragma once
+
+#include "app/AppState.h"
+
+#include <gtest/gtest.h>
+
+inline void ResetAppState(std::int64_t width, std::int64_t height) {
+    ScreenWidth = ToMicro(width);
+    ScreenHeight = ToMicro(height);
+    ZoomFactor = 1;
+    ViewOriginX = ViewOriginY = 0;
+    Marking = false;
+    MarkBox = {};
+    MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
+    ColorMode = false;
+    PickedColor = 0;
+    ColorWebText[0] = 0;
+}
+
+class FreshState : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetAppState(800, 600); }
+};
+
+inline MicroBox PixelBox(std::int64_t left, std::int64_t top, std::int64_t right,
+                         std::int64_t bottom) {
+    return {ToMicro(left), ToMicro(top), ToMicro(right), ToMicro(bottom)};
+}

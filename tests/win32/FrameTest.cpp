@@ -1,0 +1,162 @@
+// Composed frames and zoom keys under Wine: pixels of the back buffer and of the window,
+// the pointer, and the regions each paint covered.
+#include "app/AppState.h"
+#include "app/Handles.h"
+#include "app/MainWindow.h"
+#include "measure/ReadoutText.h"
+#include "unit/StateFixture.h"
+#include "win32/WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using FrameTest = ShownWindowTest;
+
+bool InBottomStrip(int x, int y, int height) {
+    return x >= 20 && x < 420 && y >= height - 30 && y < height - 10;
+}
+
+// The read-out text as a fresh memory context with default attributes draws it over `under`.
+std::vector<COLORREF> ReferenceText(const std::wstring& text, int width, int height, int top) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
+    TextOutW(dc, 20, top, text.c_str(), static_cast<int>(text.size()));
+    auto pixels = ReadPixels(dc, width, height);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+TEST_F(FrameTest, AtZoomOneTheFrameIsTheSnapshotWithTheReadoutAtTheBottomLeft) {
+    const auto frame = ReadPixels(FrameDC, width, height);
+    const auto snapshot = ReadPixels(SnapshotDC, width, height);
+    const auto reference = ReferenceText(L"X: 0, Y: 0", width, height, height - 30);
+    int blackInStrip = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const size_t i = static_cast<size_t>(y * width + x);
+            if (InBottomStrip(x, y, height)) {
+                blackInStrip += frame[i] == 0;
+                continue;
+            }
+            ASSERT_EQ(frame[i], snapshot[i]) << x << "," << y;
+        }
+    EXPECT_GT(blackInStrip, 20) << "black text is drawn";
+    EXPECT_TRUE(frame == reference) << "system font, black on opaque white, at (20, H - 30)";
+}
+
+TEST_F(FrameTest, PressingTheFactorInForceRepaintsNothing) {
+    SetCursorPos(123, 45);
+    PaintRecorder paints(window);
+    SendMessageW(window, WM_CHAR, '1', 0x00020001);
+    EXPECT_TRUE(paints.Paints.empty());
+    POINT pointer;
+    GetCursorPos(&pointer);
+    EXPECT_EQ(pointer.x, 123);
+    EXPECT_EQ(pointer.y, 45);
+    EXPECT_EQ(ZoomFactor, 1);
+}
+
+TEST_F(FrameTest, ZeroAndOtherCharactersChangeNothing) {
+    PaintRecorder paints(window);
+    for (WPARAM c : {L'0', L'a', L'+', L'\t'})
+        SendMessageW(window, WM_CHAR, c, 0x00010001);
+    EXPECT_EQ(ZoomFactor, 1);
+    EXPECT_TRUE(paints.Paints.empty());
+}
+
+TEST_F(FrameTest, TwoDoublesThePictureAroundThePointerAndRepaintsEverything) {
+    SetCursorPos(100, 100);
+    PaintRecorder paints(window);
+    SendMessageW(window, WM_CHAR, '2', 0x00030001);
+    EXPECT_EQ(ZoomFactor, 2);
+    EXPECT_EQ(ViewOriginX, 0);
+    EXPECT_EQ(ViewOriginY, 0);
+    POINT pointer;
+    GetCursorPos(&pointer);
+    EXPECT_EQ(pointer.x, 200);
+    EXPECT_EQ(pointer.y, 200);
+    ASSERT_EQ(paints.Paints.size(), 1u) << "painted at once, inside the key handler";
+    ASSERT_EQ(paints.Paints[0].size(), 1u);
+    const RECT r = paints.Paints[0][0];
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, width);
+    EXPECT_EQ(r.bottom, height);
+    const auto frame = ReadPixels(FrameDC, width, height);
+    const auto snapshot = ReadPixels(SnapshotDC, width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (InBottomStrip(x, y, height)) continue;
+            ASSERT_EQ(frame[static_cast<size_t>(y * width + x)],
+                      snapshot[static_cast<size_t>((y / 2) * width + x / 2)])
+                << x << "," << y;
+        }
+}
+
+TEST_F(FrameTest, ZoomKeysFollowTheKeyTable) {
+    const std::int16_t factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
+    for (wchar_t key = L'9'; key >= L'1'; --key) {
+        SendMessageW(window, WM_CHAR, key, 0x00010001);
+        EXPECT_EQ(ZoomFactor, factors[key - L'1']);
+        EXPECT_GE(ViewOriginX, 0);
+        EXPECT_LE(ViewOriginX, ScreenWidth - ScreenWidth / ZoomFactor);
+    }
+}
+
+TEST(FrameEdgeTest, ViewAtTheRightLimitReadsNothingPastTheSnapshot) {
+    // A 1366-pixel-wide screen at zoom 4: the rounded source starts at column 1025 and is
+    // 342 wide, one column past the snapshot. That column shows as empty (black).
+    PrepareStartUp();
+    ResetAppState(1366, 600);
+    HWND window = CreateMainWindow();
+    ASSERT_NE(window, nullptr);
+    PatBlt(SnapshotDC, 0, 0, 1366, 600, WHITENESS);
+    ZoomFactor = 4;
+    ViewOriginX = ScreenWidth - ScreenWidth / 4;
+    ShowMainWindow(window);
+    for (int x = 1356; x < 1366; ++x)
+        EXPECT_EQ(GetPixel(FrameDC, x, 100), x < 1362 ? 0xFFFFFFu : 0u) << x;
+    DestroyWindow(window);
+    PumpMessages();
+}
+
+TEST_F(FrameTest, OnlyTheInvalidatedStripReachesTheWindow) {
+    // A colour read-out far left of the window is wider than its 400-pixel strip.
+    ColorMode = true;
+    PickedColor = 0x00FFFFFF;
+    MarkBox = {ToMicro(-999'999'999), ToMicro(-999'999'999), 0, 0};
+    wchar_t text[ReadoutTextLength];
+    FormatColorText(&MarkBox, text);
+    PaintRecorder paints(window);
+    const RECT strip = {20, height - 30, 420, height - 10};
+    InvalidateRect(window, &strip, FALSE);
+    UpdateWindow(window);
+    ASSERT_EQ(paints.Paints.size(), 1u);
+    const auto frame = ReadPixels(FrameDC, width, height);
+    const auto shown = ReadWindowPixels(window, width, height);
+    const auto snapshot = ReadPixels(SnapshotDC, width, height);
+    int textBeyond = 0;
+    for (int y = height - 30; y < height - 10; ++y) {
+        for (int x = 20; x < 420; ++x) {
+            const size_t i = static_cast<size_t>(y * width + x);
+            ASSERT_EQ(shown[i], frame[i]) << "inside the strip " << x << "," << y;
+        }
+        for (int x = 420; x < width; ++x) {
+            const size_t i = static_cast<size_t>(y * width + x);
+            textBeyond += frame[i] != snapshot[i];
+            ASSERT_EQ(shown[i], snapshot[i]) << "beyond the strip " << x << "," << y;
+        }
+    }
+    EXPECT_GT(textBeyond, 50) << "the text runs past x = 420 in the frame";
+}
+
+} // namespace
