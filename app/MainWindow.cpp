@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/Handles.h"
+#include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
 #include "view/Zoom.h"
 #include "view/ZoomAroundCursor.h"
@@ -65,6 +66,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         OnZoomKey(window, wParam);
+        break;
+    case WM_MOUSEMOVE:
+        OnPointerMove(window, lParam);
+        break;
+    case WM_LBUTTONDOWN:
+        OnLeftButtonDown(window, lParam);
+        break;
+    case WM_LBUTTONUP:
+        OnLeftButtonUp(window, lParam);
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -5,6 +5,8 @@
 #include "app/MainWindow.h"
 #include "unit/StateFixture.h"
 
+#include <cstring>
+#include <cwchar>
 #include <map>
 
 COLORREF PatternColor(int x, int y) {
@@ -134,4 +136,52 @@ void ShownWindowTest::TearDown() {
 
 HDC ShownWindowTest::FrameDcHandle() {
     return FrameDC;
+}
+
+namespace {
+HRGN RegionOf(const std::vector<RECT>& rects) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    for (const RECT& r : rects) {
+        HRGN part = CreateRectRgnIndirect(&r);
+        CombineRgn(region, region, part, RGN_OR);
+        DeleteObject(part);
+    }
+    return region;
+}
+} // namespace
+
+bool SameRegion(const std::vector<RECT>& painted, const std::vector<RECT>& expected, HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    HRGN a = RegionOf(painted);
+    HRGN b = RegionOf(expected);
+    HRGN bounds = CreateRectRgnIndirect(&client);
+    CombineRgn(b, b, bounds, RGN_AND);
+    const bool same = EqualRgn(a, b) != FALSE;
+    DeleteObject(a);
+    DeleteObject(b);
+    DeleteObject(bounds);
+    return same;
+}
+
+void PutClipboardText(const wchar_t* text) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(block), text, bytes);
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+std::wstring ClipboardText() {
+    std::wstring text = L"<none>";
+    if (!OpenClipboard(nullptr)) return L"<busy>";
+    if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(block));
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
 }

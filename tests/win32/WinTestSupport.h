@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The colour that the desktop test pattern shows at screen pixel (x, y).
@@ -53,3 +54,12 @@ class ShownWindowTest : public ::testing::Test {
     int width = 0;
     int height = 0;
 };
+
+// True when the two lists of rectangles cover the same pixels; `expected` is first clipped
+// to the window's client area, as the platform clips invalidated rectangles.
+bool SameRegion(const std::vector<RECT>& painted, const std::vector<RECT>& expected, HWND window);
+
+// Sets the clipboard to a text, as another program would.
+void PutClipboardText(const wchar_t* text);
+// The clipboard's Unicode text, or "<none>".
+std::wstring ClipboardText();

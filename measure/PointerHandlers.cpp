@@ -1,0 +1,56 @@
+#include "measure/PointerHandlers.h"
+
+#include "app/AppState.h"
+#include "app/PlatformRect.h"
+#include "measure/Clipboard.h"
+#include "measure/FrameSample.h"
+#include "measure/MarkBox.h"
+#include "ui/ComposeFrame.h"
+
+namespace {
+
+MicroCoord MessageX(LPARAM lParam) {
+    return MouseMicroX(static_cast<std::uint64_t>(lParam));
+}
+MicroCoord MessageY(LPARAM lParam) {
+    return MouseMicroY(static_cast<std::uint64_t>(lParam));
+}
+
+} // namespace
+
+void InvalidateBoxOutline(HWND window, const MicroBox* box) {
+    for (const PixelRect& strip : OutlineStrips(*box, ZoomFactor)) {
+        const RECT r = ToRect(strip);
+        InvalidateRect(window, &r, FALSE);
+    }
+}
+
+void OnLeftButtonDown(HWND window, LPARAM lParam) {
+    StartMarking(MessageX(lParam), MessageY(lParam));
+    InvalidateBoxOutline(window, &MarkBox);
+    InvalidateReadoutStrips(window);
+    UpdateWindow(window);
+}
+
+void OnPointerMove(HWND window, LPARAM lParam) {
+    InvalidateReadoutStrips(window);
+    CursorX = MessageX(lParam);
+    CursorY = MessageY(lParam);
+    if (ColorMode)
+        SampleFrameColor(ToPlatformInt(RoundMicro(CursorX)), ToPlatformInt(RoundMicro(CursorY)));
+    InvalidateBoxOutline(window, &MarkBox);
+    if (FollowPointerWithBox()) InvalidateBoxOutline(window, &MarkBox);
+    UpdateWindow(window);
+}
+
+void OnLeftButtonUp(HWND window, LPARAM lParam) {
+    if (!Marking) return;
+    Marking = false;
+    InvalidateReadoutStrips(window);
+    CursorX = MessageX(lParam);
+    CursorY = MessageY(lParam);
+    InvalidateBoxOutline(window, &MarkBox);
+    MarkBox = BoxFromCorners(CursorX, CursorY, CursorX, CursorY);
+    if (ColorMode) CopyTextToClipboard(window, ColorWebText);
+    UpdateWindow(window);
+}

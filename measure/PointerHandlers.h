@@ -1,0 +1,14 @@
+// The main window's left-button and pointer-move handling: marking a box, tracking the
+// pointer, and the colour copy on release.
+#pragma once
+
+#include "geometry/MicroCoord.h"
+
+#include <windows.h>
+
+// Marks the strips along the box's outline for repainting, without erasing.
+void InvalidateBoxOutline(HWND window, const MicroBox* box);
+
+void OnLeftButtonDown(HWND window, LPARAM lParam);
+void OnPointerMove(HWND window, LPARAM lParam); // while not panning
+void OnLeftButtonUp(HWND window, LPARAM lParam);

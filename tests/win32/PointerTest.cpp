@@ -1,0 +1,189 @@
+// Pointer tracking and box marking under Wine: state, repainted regions, outline pixels,
+// read-out text and the copy on release.
+#include "app/AppState.h"
+#include "app/Handles.h"
+#include "app/PlatformRect.h"
+#include "measure/MarkBox.h"
+#include "ui/FrameGeometry.h"
+#include "win32/WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+class PointerTest : public ShownWindowTest {
+  protected:
+    void Move(int x, int y) { SendMessageW(window, WM_MOUSEMOVE, 0, PackPoint(x, y)); }
+    void Press(int x, int y) { SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, PackPoint(x, y)); }
+    void Release(int x, int y) { SendMessageW(window, WM_LBUTTONUP, 0, PackPoint(x, y)); }
+
+    std::vector<RECT> Expected(std::initializer_list<MicroBox> outlines) const {
+        std::vector<RECT> rects;
+        for (const PixelRect& strip : ReadoutStrips(ScreenHeight))
+            rects.push_back(ToRect(strip));
+        for (const MicroBox& box : outlines)
+            for (const PixelRect& strip : OutlineStrips(box, ZoomFactor))
+                rects.push_back(ToRect(strip));
+        return rects;
+    }
+
+    // The frame's read-out rows hold exactly `text` over the picture: the same picture
+    // stretched afresh with `text` drawn on it gives the same pixels along those rows.
+    bool ReadoutShows(const std::wstring& text, int top) const {
+        HDC copy = CreateCompatibleDC(FrameDC);
+        HBITMAP bitmap = CreateCompatibleBitmap(FrameDC, width, height);
+        HGDIOBJ old = SelectObject(copy, bitmap);
+        const StretchPlan plan =
+            PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
+        StretchBlt(copy, 0, 0, static_cast<int>(plan.DestWidth), static_cast<int>(plan.DestHeight),
+                   SnapshotDC, static_cast<int>(plan.SourceX), static_cast<int>(plan.SourceY),
+                   static_cast<int>(plan.ReadWidth), static_cast<int>(plan.ReadHeight), SRCCOPY);
+        TextOutW(copy, 20, top, text.c_str(), static_cast<int>(text.size()));
+        const auto expected = ReadPixels(copy, width, height);
+        const auto frame = ReadPixels(FrameDC, width, height);
+        SelectObject(copy, old);
+        DeleteObject(bitmap);
+        DeleteDC(copy);
+        const auto from = static_cast<size_t>(top * width);
+        const auto to = static_cast<size_t>((top + 20) * width);
+        return std::equal(frame.begin() + from, frame.begin() + to, expected.begin() + from);
+    }
+
+    // Every pixel of the column (or row) segment is a red pen dot or a white gap, both seen.
+    void ExpectDottedLine(int x0, int y0, int x1, int y1) const {
+        int red = 0, white = 0;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) {
+                const COLORREF c = FramePixel(x, y);
+                red += c == RGB(255, 0, 0);
+                white += c == RGB(255, 255, 255);
+                ASSERT_TRUE(c == RGB(255, 0, 0) || c == RGB(255, 255, 255))
+                    << x << "," << y << " is " << std::hex << c;
+            }
+        EXPECT_GT(red, 0);
+        EXPECT_GT(white, 0);
+    }
+};
+
+TEST_F(PointerTest, MoveRepaintsTheReadoutStripsAndTheOldOutlineOnly) {
+    Move(100, 100);
+    const MicroBox old = MarkBox;
+    PaintRecorder paints(window);
+    Move(110, 120);
+    ASSERT_EQ(paints.Paints.size(), 1u);
+    EXPECT_TRUE(SameRegion(paints.Paints[0], Expected({old}), window));
+    EXPECT_EQ(CursorX, ToMicro(110));
+    EXPECT_EQ(MarkBox.Left, ToMicro(110));
+    EXPECT_EQ(MarkAnchorY, ToMicro(120));
+}
+
+TEST_F(PointerTest, DragRepaintsOldAndNewOutlineStrips) {
+    Press(50, 60);
+    const MicroBox pressed = MarkBox;
+    PaintRecorder paints(window);
+    Move(70, 90);
+    ASSERT_EQ(paints.Paints.size(), 1u);
+    EXPECT_TRUE(SameRegion(paints.Paints[0], Expected({pressed, MarkBox}), window));
+}
+
+TEST_F(PointerTest, PressRepaintsTheNewOutlineAndTheReadout) {
+    PaintRecorder paints(window);
+    Press(300, 200);
+    ASSERT_EQ(paints.Paints.size(), 1u);
+    EXPECT_TRUE(SameRegion(paints.Paints[0], Expected({MarkBox}), window));
+    EXPECT_TRUE(Marking);
+}
+
+TEST_F(PointerTest, DragAtZoomOneOutlinesTheBoxAndShowsItsSize) {
+    Move(200, 150);
+    Press(200, 150);
+    Move(230, 170);
+    EXPECT_EQ(MarkBox.Left, ToMicro(200));
+    EXPECT_EQ(MarkBox.Bottom, ToMicro(171));
+    ExpectDottedLine(200, 150, 200, 170);
+    ExpectDottedLine(230, 150, 230, 170);
+    ExpectDottedLine(200, 150, 230, 150);
+    ExpectDottedLine(200, 170, 230, 170);
+    EXPECT_EQ(FramePixel(215, 160), PatternColor(215, 160)) << "the inside is not filled";
+    EXPECT_TRUE(ReadoutShows(L"X: 200, Y: 150    Size: 31 X 21", height - 30));
+
+    Release(230, 170);
+    EXPECT_FALSE(Marking);
+    EXPECT_EQ(FramePixel(200, 160), PatternColor(200, 160)) << "the outline is gone";
+    EXPECT_EQ(FramePixel(230, 160), PatternColor(230, 160));
+    EXPECT_EQ(MarkBox.Left, ToMicro(230));
+    EXPECT_EQ(MarkBox.Right, ToMicro(231));
+    EXPECT_TRUE(ReadoutShows(L"X: 230, Y: 170", height - 30));
+}
+
+TEST_F(PointerTest, DragAtZoomFourSnapsTheOutlineToMagnifiedPixels) {
+    SetCursorPos(400, 300);
+    SendMessageW(window, WM_CHAR, '4', 0x00010001); // origin (300, 225)
+    ASSERT_EQ(ViewOriginX, ToMicro(300));
+    Press(101, 102);
+    Move(130, 117);
+    // Box 101..130 x 102..117 snaps out to 100..131 x 100..119.
+    ExpectDottedLine(100, 100, 100, 119);
+    ExpectDottedLine(131, 100, 131, 119);
+    ExpectDottedLine(100, 100, 131, 100);
+    ExpectDottedLine(100, 119, 131, 119);
+    EXPECT_EQ(FramePixel(101, 110), PatternColor(300 + 101 / 4, 225 + 110 / 4));
+    EXPECT_TRUE(ReadoutShows(L"X: 325, Y: 251    Size: 8 X 5", height - 30));
+}
+
+TEST_F(PointerTest, ReadoutJumpsToTheTopNearTheBottomLeft) {
+    Move(100, height - 39);
+    EXPECT_TRUE(ReadoutShows(L"X: 100, Y: " + std::to_wstring(height - 39), 20));
+    EXPECT_EQ(FramePixel(25, height - 25), PatternColor(25, height - 25)) << "bottom strip clear";
+    Move(100, height - 40);
+    EXPECT_TRUE(ReadoutShows(L"X: 100, Y: " + std::to_wstring(height - 40), height - 30));
+    EXPECT_EQ(FramePixel(25, 25), PatternColor(25, 25)) << "top strip clear";
+}
+
+TEST_F(PointerTest, ReleaseWhileNotMarkingRepaintsAndCopiesNothing) {
+    PutClipboardText(L"before");
+    ColorMode = true;
+    PaintRecorder paints(window);
+    Release(10, 10);
+    EXPECT_TRUE(paints.Paints.empty());
+    EXPECT_EQ(ClipboardText(), L"before");
+}
+
+TEST_F(PointerTest, ClickInColourModeCopiesTheLastSampledColour) {
+    ColorMode = true;
+    Move(150, 140);
+    Move(151, 140); // the paint after this move wrote the web text of pixel (151, 140)
+    EXPECT_EQ(PickedColor, PatternColor(151, 140));
+    Press(151, 140);
+    Move(160, 145);
+    EXPECT_EQ(MarkBox.Left, ToMicro(151)) << "the box stays put in colour mode";
+    Release(160, 145);
+    const COLORREF c = PatternColor(160, 145);
+    wchar_t expected[8];
+    swprintf(expected, 8, L"#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    EXPECT_EQ(ClipboardText(), expected);
+}
+
+TEST_F(PointerTest, SecondPressOfADoubleClickStartsNoMarking) {
+    Press(40, 40);
+    Release(40, 40);
+    SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, PackPoint(40, 40));
+    EXPECT_FALSE(Marking);
+    Move(60, 60);
+    EXPECT_EQ(MarkBox.Left, ToMicro(60)) << "the move only tracks the pointer";
+    EXPECT_EQ(MarkBox.Right, ToMicro(61));
+}
+
+TEST_F(PointerTest, PositionsLeftOfTheScreenStayNegative) {
+    Press(-5, 10);
+    Move(-20, -3);
+    EXPECT_EQ(MarkBox.Left, ToMicro(-20));
+    EXPECT_EQ(MarkBox.Top, ToMicro(-3));
+    EXPECT_EQ(MarkBox.Right, ToMicro(-4));
+    EXPECT_TRUE(ReadoutShows(L"X: -20, Y: -3    Size: 16 X 14", height - 30));
+}
+
+} // namespace
