@@ -145,6 +145,13 @@ TEST(MainWindowLifetime, EveryGdiObjectMadeIsDeletedAtDestruction) {
     EXPECT_TRUE(ledger.Live.empty()) << ledger.Live.size() << " objects left";
 }
 
+TEST(MainWindowLifetime, StartUpReturnsAtOnceWhenTheClassCannotBeRegistered) {
+    PrepareStartUp(); // the class is taken already, so registering it again fails
+    MainWindowHandle = nullptr;
+    EXPECT_EQ(RunTarvok(GetModuleHandleW(nullptr)), 0);
+    EXPECT_EQ(MainWindowHandle, nullptr);
+}
+
 TEST(MainWindowLifetime, EscapeEndsTheMessageLoopWithExitCodeZero) {
     PrepareStartUp();
     UnregisterClassW(L"MainWindow", AppInstance);
