@@ -1,0 +1,245 @@
+// Paint cost of the main window at common screen sizes and zooms, against the cost of a
+// single full-screen copy to the window. Run under Wine on a virtual screen at least as
+// large as the biggest size measured. Prints milliseconds per operation.
+//
+//   paint_bench.exe [--reps N] [WIDTHxHEIGHT ...]
+//
+// Without sizes it measures 1920x1080 and 3840x2160.
+#include "app/AppState.h"
+#include "app/Handles.h"
+#include "app/MainWindow.h"
+#include "ui/ComposeFrame.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int WarmUps = 5;
+
+struct ScreenSize {
+    int Width;
+    int Height;
+};
+
+struct Timing {
+    double Median;
+    double Max;
+};
+
+double Frequency() {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// Under Wine, drawing on a window lands in a client-side copy of it, which goes to the X
+// server only when the thread finds its message queue empty, and the server puts it on the
+// screen in its own time. Reading a screen pixel afterwards is a round trip to the server,
+// so it returns once the server has worked through the image.
+void WaitUntilShown() {
+    PumpMessages();
+    HDC screen = GetDC(nullptr);
+    GetPixel(screen, 0, 0);
+    ReleaseDC(nullptr, screen);
+}
+
+// Runs `operation` a few times unmeasured (first paints fault in bitmap pages), then
+// `reps` times, each timed alone so that a stray slow run shows in Max, not the median.
+// With `shown`, each timed run lasts until the X server has the pixels; without, only
+// the drawing calls are timed and the upload happens between runs.
+template <typename Operation> Timing Measure(int reps, bool shown, Operation operation) {
+    for (int i = 0; i < WarmUps; ++i) {
+        operation();
+        WaitUntilShown();
+    }
+    static const double ticksPerMs = Frequency() / 1000.0;
+    std::vector<double> ms;
+    ms.reserve(static_cast<size_t>(reps));
+    for (int i = 0; i < reps; ++i) {
+        LARGE_INTEGER start, stop;
+        QueryPerformanceCounter(&start);
+        operation();
+        if (shown) WaitUntilShown();
+        QueryPerformanceCounter(&stop);
+        ms.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) / ticksPerMs);
+        if (!shown) WaitUntilShown();
+    }
+    std::sort(ms.begin(), ms.end());
+    const size_t n = ms.size();
+    const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
+    return {median, ms.back()};
+}
+
+// Fresh view state for a window of the given size, as start-up would leave it.
+void ResetState(const ScreenSize& size) {
+    ScreenWidth = ToMicro(size.Width);
+    ScreenHeight = ToMicro(size.Height);
+    ZoomFactor = 1;
+    ViewOriginX = ViewOriginY = 0;
+    Marking = false;
+    MarkBox = {};
+    MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
+    ColorMode = false;
+}
+
+// Zoom with the view centred on the screen's centre, always within the allowed range.
+void SetZoom(std::int16_t zoom) {
+    ZoomFactor = zoom;
+    ViewOriginX = ScreenWidth / 2 - (ScreenWidth / 2) / zoom;
+    ViewOriginY = ScreenHeight / 2 - (ScreenHeight / 2) / zoom;
+}
+
+// A snapshot with detail everywhere, so that no copy can take a uniform-colour shortcut.
+void FillSnapshot(const ScreenSize& size) {
+    for (int y = 0; y < size.Height; y += 64)
+        for (int x = 0; x < size.Width; x += 64)
+            PatBlt(SnapshotDC, x, y, 64, 64, ((x ^ y) & 64) ? WHITENESS : BLACKNESS);
+}
+
+struct Row {
+    ScreenSize Size;
+    int Zoom;
+    Timing Full, Strips, Floor;
+};
+
+void PrintTable(const char* title, const std::vector<Row>& rows) {
+    std::printf("\n%s\n", title);
+    std::printf("%-11s %4s  %17s  %17s  %17s  %6s\n", "size", "zoom", "full paint",
+                "strips only", "floor BitBlt", "full/");
+    std::printf("%-11s %4s  %8s %8s  %8s %8s  %8s %8s  %6s\n", "", "", "median", "max", "median",
+                "max", "median", "max", "floor");
+    for (const Row& r : rows)
+        std::printf("%5dx%-5d %4d  %8.3f %8.3f  %8.3f %8.3f  %8.3f %8.3f  %6.1f\n", r.Size.Width,
+                    r.Size.Height, r.Zoom, r.Full.Median, r.Full.Max, r.Strips.Median,
+                    r.Strips.Max, r.Floor.Median, r.Floor.Max,
+                    r.Floor.Median > 0 ? r.Full.Median / r.Floor.Median : 0.0);
+    std::fflush(stdout);
+}
+
+// Measures one window size at both zooms, once for the drawing calls alone and
+// once until the X server has the result.
+bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn,
+               std::vector<Row>* shown) {
+    ResetState(size);
+    HWND window = CreateMainWindow();
+    if (window == nullptr) {
+        std::printf("%dx%d: the window could not be created\n", size.Width, size.Height);
+        return false;
+    }
+    MainWindowHandle = window;
+    FillSnapshot(size);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    PumpMessages();
+
+    RECT client;
+    GetClientRect(window, &client);
+    if (client.right != size.Width || client.bottom != size.Height)
+        std::printf("  note: client area is %ldx%ld, not %dx%d\n", client.right, client.bottom,
+                    size.Width, size.Height);
+
+    // The floor: the same copy a paint ends with, from an equally sized memory bitmap.
+    HDC windowDC = GetDC(window);
+    HDC memoryDC = CreateCompatibleDC(windowDC);
+    HBITMAP memoryBitmap = CreateCompatibleBitmap(windowDC, size.Width, size.Height);
+    HGDIOBJ oldBitmap = SelectObject(memoryDC, memoryBitmap);
+    BitBlt(memoryDC, 0, 0, size.Width, size.Height, SnapshotDC, 0, 0, SRCCOPY);
+
+    for (const bool untilShown : {false, true}) {
+        for (const std::int16_t zoom : {std::int16_t{1}, std::int16_t{45}}) {
+            SetZoom(zoom);
+            Row row{size, zoom, {}, {}, {}};
+            row.Full = Measure(reps, untilShown, [&] {
+                InvalidateRect(window, nullptr, FALSE);
+                UpdateWindow(window);
+            });
+            row.Strips = Measure(reps, untilShown, [&] {
+                InvalidateReadoutStrips(window);
+                UpdateWindow(window);
+            });
+            row.Floor = Measure(reps, untilShown, [&] {
+                BitBlt(windowDC, 0, 0, size.Width, size.Height, memoryDC, 0, 0, SRCCOPY);
+            });
+            (untilShown ? shown : drawn)->push_back(row);
+        }
+    }
+
+    SelectObject(memoryDC, oldBitmap);
+    DeleteObject(memoryBitmap);
+    DeleteDC(memoryDC);
+    ReleaseDC(window, windowDC);
+    DestroyWindow(window);
+    MainWindowHandle = nullptr;
+    PumpMessages();
+    return true;
+}
+
+bool ParseSize(const char* text, ScreenSize* size) {
+    char* end = nullptr;
+    const long width = std::strtol(text, &end, 10);
+    if (end == text || (*end != 'x' && *end != 'X')) return false;
+    const char* rest = end + 1;
+    const long height = std::strtol(rest, &end, 10);
+    if (end == rest || *end != 0 || width < 1 || height < 1 || width > 32767 || height > 32767)
+        return false;
+    *size = {static_cast<int>(width), static_cast<int>(height)};
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int reps = 100;
+    std::vector<ScreenSize> sizes;
+    for (int i = 1; i < argc; ++i) {
+        ScreenSize size;
+        if (std::strcmp(argv[i], "--reps") == 0 && i + 1 < argc) {
+            reps = std::max(1, std::atoi(argv[++i]));
+        } else if (ParseSize(argv[i], &size)) {
+            sizes.push_back(size);
+        } else {
+            std::fprintf(stderr, "usage: paint_bench [--reps N] [WIDTHxHEIGHT ...]\n");
+            return 2;
+        }
+    }
+    if (sizes.empty()) sizes = {{1920, 1080}, {3840, 2160}};
+
+    AppInstance = GetModuleHandleW(nullptr);
+    if (!RegisterMainWindowClass()) {
+        std::fprintf(stderr, "the window class could not be registered\n");
+        return 1;
+    }
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    std::printf("screen %dx%d, %d runs per figure after %d warm-ups, ms per operation\n",
+                screenWidth, screenHeight, reps, WarmUps);
+    for (const ScreenSize& size : sizes)
+        if (size.Width > screenWidth || size.Height > screenHeight)
+            std::printf("  note: %dx%d is larger than the screen; copies to it are clipped to the "
+                        "screen, so its figures are too low\n",
+                        size.Width, size.Height);
+    const Timing idle = Measure(reps, true, [] {});
+    std::printf("waiting for the screen with nothing drawn: median %.3f ms, max %.3f ms\n",
+                idle.Median, idle.Max);
+    std::vector<Row> drawn, shown;
+    bool allMade = true;
+    for (const ScreenSize& size : sizes)
+        allMade = BenchSize(size, reps, &drawn, &shown) && allMade;
+    PrintTable("drawing calls only (Wine sends the pixels to X afterwards)", drawn);
+    PrintTable("until shown (drawing, upload to X, one round trip to the X server)", shown);
+    return allMade ? 0 : 1;
+}
