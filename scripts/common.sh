@@ -52,6 +52,6 @@ prepare_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 || true
   fi
-  wineserver -p
+  wineserver -p 2>/dev/null || true  # exits 2 when a server already runs
   wine wineboot >/dev/null 2>&1 || true
 }

@@ -36,6 +36,7 @@ std::vector<COLORREF> ReferenceText(const std::wstring& text, int width, int hei
 }
 
 TEST_F(FrameTest, AtZoomOneTheFrameIsTheSnapshotWithTheReadoutAtTheBottomLeft) {
+    SendMessageW(window, WM_MOUSEMOVE, 0, PackPoint(0, 0));
     const auto frame = ReadPixels(FrameDC, width, height);
     const auto snapshot = ReadPixels(SnapshotDC, width, height);
     const auto reference = ReferenceText(L"X: 0, Y: 0", width, height, height - 30);

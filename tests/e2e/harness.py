@@ -1,0 +1,412 @@
+"""Runs the real tarvok.exe under Wine on a private virtual screen and drives it like a user.
+
+    with Session(exe, 800, 600) as s:      # own Xvfb, coordinate pattern on the root
+        s.start()                          # tarvok.exe under Wine, returns once its window is up
+        s.show_on_root(Image.inverted_pattern(800, 600))   # the desktop changes under it...
+        s.expect_screen(Image.pattern(800, 600),           # ...the window still shows the pattern
+                        allow=[(0, 552, 400, 600)])        # except where the read-out stands
+        s.key("Escape")
+        assert s.wait_exit() == 0
+
+Everything the session started (Wine processes, Xvfb) is gone after the with block, also when a
+check failed. Standard library only; needs Xvfb, xdotool, ImageMagick's import/display and Wine.
+"""
+import fcntl
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pattern  # noqa: E402
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+OUT = os.path.join(ROOT, "out")
+# A prefix of its own: one Wine server session serves one X display and keeps the screen size
+# it saw first, and the Win32 tests hold the main prefix's server on display :90.
+PREFIX = os.path.join(OUT, "wineprefix-e2e")
+XVFB_PID = os.path.join(OUT, "wineprefix-e2e.xvfb-pid")
+DISPLAYS = range(91, 100)
+# ImageMagick by absolute path: /usr/local/bin may hold something else under the same names.
+IMPORT = "/usr/bin/import"
+DISPLAY_TOOL = "/usr/bin/display"
+
+WINE_ENV = {"WINEPREFIX": PREFIX, "WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+
+
+class Failure(AssertionError):
+    pass
+
+
+class Image:
+    """Packed 8-bit RGB pixels, top row first."""
+
+    def __init__(self, width, height, data):
+        if len(data) != width * height * 3:
+            raise ValueError("%dx%d image needs %d bytes, got %d"
+                             % (width, height, width * height * 3, len(data)))
+        self.width, self.height, self.data = width, height, bytes(data)
+
+    @classmethod
+    def pattern(cls, width, height):
+        return cls(width, height, pattern.pattern_bytes(width, height))
+
+    @classmethod
+    def inverted_pattern(cls, width, height):
+        """Differs from the pattern in every channel of every pixel."""
+        return cls(width, height, pattern.pattern_bytes(width, height).translate(INVERT))
+
+    @classmethod
+    def solid(cls, width, height, rgb):
+        return cls(width, height, bytes(rgb) * (width * height))
+
+    @classmethod
+    def from_ppm(cls, blob):
+        # P6 header: magic, width, height, maxval, each followed by whitespace; no comments
+        # from ImageMagick.
+        fields, pos = [], 0
+        while len(fields) < 4:
+            while blob[pos:pos + 1].isspace():
+                pos += 1
+            start = pos
+            while not blob[pos:pos + 1].isspace():
+                pos += 1
+            fields.append(blob[start:pos])
+        pos += 1
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise ValueError("not an 8-bit binary PPM: %r" % fields)
+        width, height = int(fields[1]), int(fields[2])
+        return cls(width, height, blob[pos:pos + width * height * 3])
+
+    def to_ppm(self):
+        return b"P6\n%d %d\n255\n" % (self.width, self.height) + self.data
+
+    def save(self, path):
+        with open(path, "wb") as f:
+            f.write(self.to_ppm())
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def differences(self, other, allow=(), limit=20):
+        """(count, first few (x, y, ours, theirs)) of the pixels that differ, leaving out those
+        in the allow rectangles (left, top, right, bottom; right and bottom exclusive)."""
+        if (self.width, self.height) != (other.width, other.height):
+            raise Failure("size %dx%d, expected %dx%d"
+                          % (self.width, self.height, other.width, other.height))
+        if self.data == other.data:
+            return 0, []
+        count, samples, row = 0, [], self.width * 3
+        for y in range(self.height):
+            a = self.data[y * row:(y + 1) * row]
+            b = other.data[y * row:(y + 1) * row]
+            if a == b:
+                continue
+            for x in range(self.width):
+                if a[3 * x:3 * x + 3] != b[3 * x:3 * x + 3] and not _inside(allow, x, y):
+                    count += 1
+                    if len(samples) < limit:
+                        samples.append((x, y, tuple(a[3 * x:3 * x + 3]), tuple(b[3 * x:3 * x + 3])))
+        return count, samples
+
+    def equal_pixels(self, other, rects, limit=20):
+        """(count, first few (x, y, colour)) of the pixels in rects that equal other's."""
+        count, samples = 0, []
+        for left, top, right, bottom in rects:
+            for y in range(max(top, 0), min(bottom, self.height)):
+                for x in range(max(left, 0), min(right, self.width)):
+                    if self.pixel(x, y) == other.pixel(x, y):
+                        count += 1
+                        if len(samples) < limit:
+                            samples.append((x, y, self.pixel(x, y)))
+        return count, samples
+
+
+def _inside(rects, x, y):
+    return any(left <= x < right and top <= y < bottom for left, top, right, bottom in rects)
+
+
+INVERT = bytes(255 - i for i in range(256))
+
+
+def describe_differences(count, samples):
+    lines = ["%d pixels differ; first ones (x, y: seen, expected -> pattern position seen):"
+             % count]
+    for x, y, seen, want in samples:
+        lines.append("  %d, %d: %s, %s -> %s" % (x, y, seen, want, pattern.position(*seen)))
+    return "\n".join(lines)
+
+
+def _run(args, env=None, timeout=30, check=True):
+    result = subprocess.run(args, env=env, timeout=timeout,
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    if check and result.returncode != 0:
+        raise Failure("%s failed (%d): %s" % (" ".join(args), result.returncode,
+                                             result.stderr.decode(errors="replace").strip()))
+    return result
+
+
+def ensure_prefix():
+    """Creates the end-to-end Wine prefix on first use (about ten seconds). Not a copy of the
+    main prefix: its server may be running, with the registry on disk not yet written out."""
+    if os.path.exists(os.path.join(PREFIX, "system.reg")):
+        return
+    os.makedirs(OUT, exist_ok=True)
+    tmp = tempfile.mkdtemp(prefix="wineprefix-e2e.", dir=OUT)
+    try:
+        env = dict(os.environ, **WINE_ENV)
+        env["WINEPREFIX"] = tmp
+        env.pop("DISPLAY", None)
+        _run(["wineboot", "-i"], env=env, timeout=300, check=False)
+        # The registry reaches the disk when the server ends.
+        _run(["wineserver", "-k"], env=env, check=False)
+        _run(["wineserver", "-w"], env=env, check=False)
+        if not os.path.exists(os.path.join(tmp, "system.reg")):
+            raise Failure("wineboot -i made no prefix in " + tmp)
+        os.rename(tmp, PREFIX)
+    finally:
+        if os.path.exists(tmp):
+            shutil.rmtree(tmp, ignore_errors=True)
+
+
+def _exit_on_signal(number, frame):
+    sys.exit(128 + number)
+
+
+class Session:
+    """One virtual screen of the given size with one run of the program on it."""
+
+    def __init__(self, exe, width=800, height=600):
+        self.exe = os.path.abspath(exe)
+        self.width, self.height = width, height
+        self.display = None
+        self.xvfb = None
+        self.wine = None
+        self.window = None   # X window id of the program's window, once it is up
+        self.wine_log = None
+        self.exit_code = None
+        self.lock = None
+        self.tmp = tempfile.mkdtemp(prefix="tarvok-e2e.")
+        self.timings = {}
+
+    # --- set-up and tear-down -------------------------------------------------------------
+
+    def __enter__(self):
+        # A plain kill should clean up too, not only Ctrl-C.
+        signal.signal(signal.SIGTERM, _exit_on_signal)
+        try:
+            self._lock()
+            ensure_prefix()
+            self._end_leftovers()
+            self._start_xvfb()
+            self.show_on_root(Image.pattern(self.width, self.height))
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def _lock(self):
+        # Sessions share the prefix and therefore its Wine server: one at a time.
+        os.makedirs(OUT, exist_ok=True)
+        self.lock = open(os.path.join(OUT, "wineprefix-e2e.lock"), "w")
+        fcntl.flock(self.lock, fcntl.LOCK_EX)
+
+    def _end_leftovers(self):
+        """A session killed outright (a ctest time-out sends SIGKILL) leaves its Wine server
+        running, bound to a screen that is gone, and perhaps its Xvfb: end both."""
+        _run(["wineserver", "-k"], env=dict(os.environ, **WINE_ENV), check=False)
+        _run(["wineserver", "-w"], env=dict(os.environ, **WINE_ENV), check=False)
+        try:
+            with open(XVFB_PID) as f:
+                pid = int(f.read())
+            with open("/proc/%d/cmdline" % pid, "rb") as f:
+                if f.read().split(b"\0")[0].endswith(b"Xvfb"):
+                    os.kill(pid, signal.SIGTERM)
+        except (OSError, ValueError):
+            pass
+
+    def _start_xvfb(self):
+        for number in DISPLAYS:
+            if os.path.exists("/tmp/.X%d-lock" % number) or \
+                    os.path.exists("/tmp/.X11-unix/X%d" % number):
+                continue
+            read_end, write_end = os.pipe()
+            proc = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % (self.width, self.height),
+                 "-noreset", "-nolisten", "tcp", "-displayfd", str(write_end)],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_end)
+            # Xvfb writes the display number once it accepts clients; end of file means it
+            # gave up (another server took the number between our check and its start).
+            with os.fdopen(read_end) as ready:
+                answer = ready.readline().strip()
+            if answer == str(number):
+                self.xvfb, self.display = proc, ":%d" % number
+                with open(XVFB_PID, "w") as f:
+                    f.write(str(proc.pid))
+                return
+            proc.kill()
+            proc.wait()
+        raise Failure("no free X display in :%d-:%d" % (DISPLAYS[0], DISPLAYS[-1]))
+
+    def env(self, **extra):
+        env = dict(os.environ, DISPLAY=self.display, **WINE_ENV)
+        env.update(extra)
+        return env
+
+    def close(self):
+        """Ends everything this session started; safe to call more than once."""
+        if self.display is not None:
+            # Kills every process of the prefix, the program included, and waits for the server.
+            _run(["wineserver", "-k"], env=self.env(), check=False)
+            _run(["wineserver", "-w"], env=self.env(), check=False)
+        if self.wine is not None and self.wine.poll() is None:
+            self.wine.kill()
+        if self.wine is not None:
+            self.wine.wait()
+        if self.xvfb is not None:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
+            self.xvfb = None
+            if os.path.exists(XVFB_PID):
+                os.remove(XVFB_PID)
+        if self.wine_log is not None:
+            self.wine_log.close()
+            self.wine_log = None
+        if self.lock is not None:
+            self.lock.close()
+            self.lock = None
+        if self.tmp is not None:
+            shutil.rmtree(self.tmp, ignore_errors=True)
+            self.tmp = None
+        self.display = None
+
+    # --- the program ----------------------------------------------------------------------
+
+    def start(self, timeout=30):
+        """Starts the program and returns once its window is mapped (its snapshot is taken by
+        then: the window is created from it before it is shown)."""
+        if self.wine_log is not None:
+            self.wine_log.close()
+        self.wine_log = open(os.path.join(self.tmp, "wine.log"), "w+b")
+        began = time.monotonic()
+        self.wine = subprocess.Popen(["wine", self.exe], env=self.env(), cwd=self.tmp,
+                                     stdout=self.wine_log, stderr=subprocess.STDOUT)
+        deadline = began + timeout
+        while time.monotonic() < deadline:
+            found = _run(["xdotool", "search", "--onlyvisible", "--name", "^Tarvok!$"],
+                         env=self.env(), check=False)
+            if found.returncode == 0 and found.stdout.strip():
+                self.window = found.stdout.split()[0].decode()
+                self.timings["window up"] = time.monotonic() - began
+                return
+            if self.wine.poll() is not None:
+                raise Failure("the program ended with %d before its window showed\n%s"
+                              % (self.wine.returncode, self.wine_output()))
+            time.sleep(0.05)
+        raise Failure("no visible window named 'Tarvok!' after %d s\n%s"
+                      % (timeout, self.wine_output()))
+
+    def wait_exit(self, timeout=10):
+        """The program's exit code; fails if it still runs after timeout seconds."""
+        try:
+            self.exit_code = self.wine.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program still runs %d s later" % timeout) from None
+        return self.exit_code
+
+    def running(self):
+        return self.wine is not None and self.wine.poll() is None
+
+    def wine_output(self):
+        if self.wine_log is None:
+            return ""
+        self.wine_log.flush()
+        self.wine_log.seek(0)
+        text = self.wine_log.read().decode(errors="replace").strip()
+        return "Wine output:\n" + text if text else "(no Wine output)"
+
+    # --- input ----------------------------------------------------------------------------
+
+    def xdotool(self, *args):
+        _run(["xdotool"] + [str(a) for a in args], env=self.env())
+
+    def key(self, *keys):
+        """Key names as xdotool knows them: Escape, alt+F4, 4, Return, space, F1."""
+        self.xdotool("key", *keys)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def press(self, button=1):
+        self.xdotool("mousedown", button)
+
+    def release(self, button=1):
+        self.xdotool("mouseup", button)
+
+    def click(self, button=1):
+        self.xdotool("click", button)
+
+    def drag(self, start, end, button=1, release=True):
+        """Presses at start, moves to end in a few steps, and releases unless told not to."""
+        self.move(*start)
+        self.press(button)
+        steps = 4
+        for i in range(1, steps + 1):
+            self.move(start[0] + (end[0] - start[0]) * i // steps,
+                      start[1] + (end[1] - start[1]) * i // steps)
+        if release:
+            self.release(button)
+
+    def clipboard(self):
+        result = _run(["xclip", "-o", "-selection", "clipboard"], env=self.env(), check=False)
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else None
+
+    # --- the screen -----------------------------------------------------------------------
+
+    def show_on_root(self, image):
+        """Makes image the desktop picture (Xvfb keeps it with -noreset)."""
+        path = os.path.join(self.tmp, "root.ppm")
+        image.save(path)
+        # display exits with 1 even when it set the picture, so check the screen instead.
+        _run([DISPLAY_TOOL, "-window", "root", path], env=self.env(), check=False)
+
+    def screenshot(self):
+        shot = _run([IMPORT, "-window", "root", "-depth", "8", "ppm:-"], env=self.env())
+        return Image.from_ppm(shot.stdout)
+
+    def expect_screen(self, expected, allow=(), under=None, timeout=5):
+        """Waits until the screen equals expected outside the allow rectangles, and no pixel
+        inside them equals under (the picture below the window, so it must not show through).
+        Fails with the differences if that does not happen within timeout seconds; returns the
+        last screenshot."""
+        began = time.monotonic()
+        while True:
+            shot = self.screenshot()
+            count, samples = shot.differences(expected, allow)
+            through, through_samples = (0, []) if under is None else \
+                shot.equal_pixels(under, allow)
+            if count == 0 and through == 0:
+                self.timings.setdefault("screen as expected", time.monotonic() - began)
+                return shot
+            if time.monotonic() - began > timeout:
+                path = os.path.join(OUT, "e2e-failed-screen-%dx%d.ppm" % (self.width, self.height))
+                shot.save(path)
+                text = describe_differences(count, samples) if count else ""
+                if through:
+                    text += "\n%d pixels show the desktop under the window, e.g. %s" \
+                        % (through, through_samples[:5])
+                raise Failure(text.strip() + "\nscreenshot saved as " + path)
+            time.sleep(0.1)
