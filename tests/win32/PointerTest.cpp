@@ -167,6 +167,21 @@ TEST_F(PointerTest, ClickInColourModeCopiesTheLastSampledColour) {
     EXPECT_EQ(ClipboardText(), expected);
 }
 
+TEST_F(PointerTest, ColourSampleReadsTheLastFrameAndAllOnesOutsideIt) {
+    ColorMode = true;
+    Move(500, 100);
+    int textX = -1;
+    const int row = height - 25;
+    for (int x = 20; x < 420 && textX < 0; ++x)
+        if (FramePixel(x, row) == 0) textX = x;
+    ASSERT_GE(textX, 0) << "black text in the bottom strip";
+    Move(textX, row); // sampled before this move's paint moves the line to the top
+    EXPECT_EQ(PickedColor, 0u);
+    EXPECT_NE(PatternColor(textX, row), 0u);
+    Move(-3, 10);
+    EXPECT_EQ(PickedColor, 0xFFFFFFFFu);
+}
+
 TEST_F(PointerTest, SecondPressOfADoubleClickStartsNoMarking) {
     Press(40, 40);
     Release(40, 40);
