@@ -21,18 +21,10 @@ bool InBottomStrip(int x, int y, int height) {
 
 // The read-out text as a fresh memory context with default attributes draws it over `under`.
 std::vector<COLORREF> ReferenceText(const std::wstring& text, int width, int height, int top) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
-    TextOutW(dc, 20, top, text.c_str(), static_cast<int>(text.size()));
-    auto pixels = ReadPixels(dc, width, height);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    MemoryCanvas canvas(SnapshotDC, width, height);
+    BitBlt(canvas.Dc, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
+    TextOutW(canvas.Dc, 20, top, text.c_str(), static_cast<int>(text.size()));
+    return canvas.Pixels();
 }
 
 TEST_F(FrameTest, AtZoomOneTheFrameIsTheSnapshotWithTheReadoutAtTheBottomLeft) {

@@ -33,20 +33,16 @@ class PointerTest : public ShownWindowTest {
     // The frame's read-out rows hold exactly `text` over the picture: the same picture
     // stretched afresh with `text` drawn on it gives the same pixels along those rows.
     bool ReadoutShows(const std::wstring& text, int top) const {
-        HDC copy = CreateCompatibleDC(FrameDC);
-        HBITMAP bitmap = CreateCompatibleBitmap(FrameDC, width, height);
-        HGDIOBJ old = SelectObject(copy, bitmap);
+        MemoryCanvas copy(FrameDC, width, height);
         const StretchPlan plan =
             PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
-        StretchBlt(copy, 0, 0, static_cast<int>(plan.DestWidth), static_cast<int>(plan.DestHeight),
-                   SnapshotDC, static_cast<int>(plan.SourceX), static_cast<int>(plan.SourceY),
-                   static_cast<int>(plan.ReadWidth), static_cast<int>(plan.ReadHeight), SRCCOPY);
-        TextOutW(copy, 20, top, text.c_str(), static_cast<int>(text.size()));
-        const auto expected = ReadPixels(copy, width, height);
+        StretchBlt(copy.Dc, 0, 0, static_cast<int>(plan.DestWidth),
+                   static_cast<int>(plan.DestHeight), SnapshotDC, static_cast<int>(plan.SourceX),
+                   static_cast<int>(plan.SourceY), static_cast<int>(plan.ReadWidth),
+                   static_cast<int>(plan.ReadHeight), SRCCOPY);
+        TextOutW(copy.Dc, 20, top, text.c_str(), static_cast<int>(text.size()));
+        const auto expected = copy.Pixels();
         const auto frame = ReadPixels(FrameDC, width, height);
-        SelectObject(copy, old);
-        DeleteObject(bitmap);
-        DeleteDC(copy);
         const auto from = static_cast<size_t>(top * width);
         const auto to = static_cast<size_t>((top + 20) * width);
         return std::equal(frame.begin() + from, frame.begin() + to, expected.begin() + from);

@@ -104,16 +104,24 @@ void PumpMessages() {
     }
 }
 
+MemoryCanvas::MemoryCanvas(HDC like, int width, int height)
+    : Dc(CreateCompatibleDC(like)), Bitmap(CreateCompatibleBitmap(like, width, height)),
+      Old(SelectObject(Dc, Bitmap)), Width(width), Height(height) {}
+
+MemoryCanvas::~MemoryCanvas() {
+    SelectObject(Dc, Old);
+    DeleteObject(Bitmap);
+    DeleteDC(Dc);
+}
+
 std::vector<COLORREF> ReadWindowPixels(HWND window, int width, int height) {
     HDC source = GetDC(window);
-    HDC copy = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
-    HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    auto pixels = ReadPixels(copy, width, height);
-    SelectObject(copy, old);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
+    std::vector<COLORREF> pixels;
+    {
+        MemoryCanvas copy(source, width, height);
+        BitBlt(copy.Dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        pixels = copy.Pixels();
+    }
     ReleaseDC(window, source);
     return pixels;
 }

@@ -39,6 +39,20 @@ LPARAM PackPoint(int x, int y);
 // Pumps posted messages until none is left.
 void PumpMessages();
 
+// A memory bitmap compatible with `like`, selected into its own context; released on exit.
+struct MemoryCanvas {
+    MemoryCanvas(HDC like, int width, int height);
+    ~MemoryCanvas();
+    MemoryCanvas(const MemoryCanvas&) = delete;
+    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+    std::vector<COLORREF> Pixels() const { return ReadPixels(Dc, Width, Height); }
+    HDC Dc;
+    HBITMAP Bitmap;
+    HGDIOBJ Old;
+    int Width;
+    int Height;
+};
+
 // Reads what the window shows on the screen, through its own device context.
 std::vector<COLORREF> ReadWindowPixels(HWND window, int width, int height);
 
