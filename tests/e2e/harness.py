@@ -125,6 +125,54 @@ class Image:
                             samples.append((x, y, self.pixel(x, y)))
         return count, samples
 
+    def pixels_of(self, colours, rect):
+        """(x, y) of the pixels in rect (left, top, right, bottom exclusive) whose colour is one
+        of colours."""
+        left, top, right, bottom = rect
+        wanted = set(colours)
+        return [(x, y) for y in range(max(top, 0), min(bottom, self.height))
+                for x in range(max(left, 0), min(right, self.width)) if self.pixel(x, y) in wanted]
+
+
+MICRO = 1000000   # the program keeps positions in millionths of a pixel
+
+
+def round_micro(value):
+    """Millionths to whole pixels, halves up, as the program rounds."""
+    return (value + MICRO // 2) // MICRO
+
+
+def magnification_problems(shot, zoom, origin, skip=(), step=7, within=None, limit=8):
+    """None if the sampled pixels of shot, the screen of a program showing the pattern, show
+    the view at zoom whose origin is (x, y) in millionths; else a description of the first
+    misplaced ones. Each paint stretches the snapshot rectangle at the rounded origin, the
+    rounded screen / zoom wide and high, over the whole screen; StretchBlt may put a cell's
+    edge one window pixel either way, so each axis allows the neighbours' snapshot pixels.
+    Samples every step-th row and column, or every pixel of the within rectangles if given,
+    leaving out those in the skip rectangles."""
+    def axis(size, start):
+        read = round_micro(size * MICRO // zoom)
+        at = [round_micro(start) + x * read // size for x in range(size)]
+        return [(at[max(x - 1, 0)], at[min(x + 1, size - 1)]) for x in range(size)]
+    columns, rows = axis(shot.width, origin[0]), axis(shot.height, origin[1])
+    if within is None:
+        points = [(x, y) for y in sorted(set(range(0, shot.height, step)) | {shot.height - 1})
+                  for x in sorted(set(range(0, shot.width, step)) | {shot.width - 1})]
+    else:
+        points = [(x, y) for left, top, right, bottom in within
+                  for y in range(top, bottom) for x in range(left, right)]
+    wrong = []
+    for x, y in points:
+        if not _inside(skip, x, y):
+            sx, sy = pattern.position(*shot.pixel(x, y))
+            if not (columns[x][0] <= sx <= columns[x][1] and rows[y][0] <= sy <= rows[y][1]):
+                wrong.append("%d, %d shows %d, %d, expected %d..%d, %d..%d"
+                             % ((x, y, sx, sy) + columns[x] + rows[y]))
+    if not wrong:
+        return None
+    return "%d sampled pixels misplaced at zoom %d, origin %.6f, %.6f: %s" % (
+        len(wrong), zoom, origin[0] / MICRO, origin[1] / MICRO, "; ".join(wrong[:limit]))
+
 
 def _inside(rects, x, y):
     return any(left <= x < right and top <= y < bottom for left, top, right, bottom in rects)
@@ -370,6 +418,12 @@ class Session:
         if release:
             self.release(button)
 
+    def pointer(self):
+        """The pointer's screen position as the X server has it."""
+        out = _run(["xdotool", "getmouselocation", "--shell"], env=self.env()).stdout.decode()
+        fields = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(fields["X"]), int(fields["Y"])
+
     def clipboard(self):
         result = _run(["xclip", "-o", "-selection", "clipboard"], env=self.env(), check=False)
         return result.stdout.decode(errors="replace") if result.returncode == 0 else None
@@ -410,3 +464,30 @@ class Session:
                         % (through, through_samples[:5])
                 raise Failure(text.strip() + "\nscreenshot saved as " + path)
             time.sleep(0.1)
+
+    def expect(self, what, check, timeout=5):
+        """Waits until check(screenshot) returns None (all is well) and returns that screenshot;
+        fails with check's last complaint after timeout seconds. Paints arrive a little after
+        the input that causes them, so a check must hold on some screenshot, not the first."""
+        began = time.monotonic()
+        while True:
+            shot = self.screenshot()
+            problem = check(shot)
+            if problem is None:
+                return shot
+            if time.monotonic() - began > timeout:
+                path = os.path.join(OUT, "e2e-failed-screen-%dx%d.ppm" % (self.width, self.height))
+                shot.save(path)
+                raise Failure("%s: %s\nscreenshot saved as %s" % (what, problem, path))
+            time.sleep(0.1)
+
+    def expect_pointer(self, x, y, timeout=3):
+        """Waits until the pointer stands at (x, y): the program moves it after reading a key."""
+        began = time.monotonic()
+        while True:
+            at = self.pointer()
+            if at == (x, y):
+                return
+            if time.monotonic() - began > timeout:
+                raise Failure("pointer at %s, expected (%d, %d)" % (at, x, y))
+            time.sleep(0.05)
