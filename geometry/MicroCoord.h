@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Signed 64-bit so that screens and positions beyond 2147 pixels keep working; within
-// +-2147 pixels every result equals the 32-bit arithmetic the tool was designed around.
+// +-2147 pixels every result equals what 32-bit arithmetic gives.
 using MicroCoord = std::int64_t;
 
 constexpr MicroCoord MicroPerPixel = 1'000'000;

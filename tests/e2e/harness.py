@@ -138,7 +138,9 @@ MICRO = 1000000   # the program keeps positions in millionths of a pixel
 
 
 def round_micro(value):
-    """Millionths to whole pixels, halves up, as the program rounds."""
+    """Millionths to whole pixels as the program rounds: halves up, negatives toward zero."""
+    if value < 0:
+        return -(-value // MICRO)
     return (value + MICRO // 2) // MICRO
 
 

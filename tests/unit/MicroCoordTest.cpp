@@ -7,7 +7,7 @@
 
 namespace {
 
-// The rounding rule as first stated: divide in double precision, truncate, round half up.
+// The double-precision form of the rule: divide, truncate, round the fraction half up.
 std::int64_t RoundMicroThreeSteps(std::int32_t v) {
     const double q = static_cast<double>(v) / 1'000'000.0;
     const double t = std::trunc(q);

@@ -80,7 +80,7 @@ TEST_F(ReadoutTextTest, FailedPixelReadShowsWhite) {
               L"X: 0, Y: 0    R: 255, G: 255, B: 255    Color: #FFFFFF");
 }
 
-TEST_F(ReadoutTextTest, WidestTextsFitTheBuffer) {
+TEST_F(ReadoutTextTest, FarNegativeCoordinatesPrintInFull) {
     const MicroCoord far = INT64_MIN + 1;
     PickedColor = 0x00FFFFFF;
     const std::wstring text = ColorText(MicroBox{far, far, 0, 0});

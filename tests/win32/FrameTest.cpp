@@ -3,7 +3,6 @@
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "app/MainWindow.h"
-#include "measure/ReadoutText.h"
 #include "unit/StateFixture.h"
 #include "win32/WinTestSupport.h"
 
@@ -127,8 +126,6 @@ TEST_F(FrameTest, OnlyTheInvalidatedStripReachesTheWindow) {
     ColorMode = true;
     PickedColor = 0x00FFFFFF;
     MarkBox = {ToMicro(-999'999'999), ToMicro(-999'999'999), 0, 0};
-    wchar_t text[ReadoutTextLength];
-    FormatColorText(&MarkBox, text);
     PaintRecorder paints(window);
     const RECT strip = {20, height - 30, 420, height - 10};
     InvalidateRect(window, &strip, FALSE);

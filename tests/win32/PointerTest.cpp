@@ -106,10 +106,16 @@ TEST_F(PointerTest, DragAtZoomOneOutlinesTheBoxAndShowsItsSize) {
     EXPECT_EQ(FramePixel(215, 160), PatternColor(215, 160)) << "the inside is not filled";
     EXPECT_TRUE(ReadoutShows(L"X: 200, Y: 150    Size: 31 X 21", height - 30));
 
+    PutClipboardText(L"before");
+    const MicroBox marked = MarkBox;
+    PaintRecorder paints(window);
     Release(230, 170);
     EXPECT_FALSE(Marking);
-    EXPECT_EQ(FramePixel(200, 160), PatternColor(200, 160)) << "the outline is gone";
-    EXPECT_EQ(FramePixel(230, 160), PatternColor(230, 160));
+    ASSERT_EQ(paints.Paints.size(), 1u);
+    EXPECT_TRUE(SameRegion(paints.Paints[0], Expected({marked}), window));
+    EXPECT_EQ(ShownPixel(200, 160), PatternColor(200, 160)) << "the outline is gone";
+    EXPECT_EQ(ShownPixel(230, 160), PatternColor(230, 160));
+    EXPECT_EQ(ClipboardText(), L"before") << "size mode copies nothing";
     EXPECT_EQ(MarkBox.Left, ToMicro(230));
     EXPECT_EQ(MarkBox.Right, ToMicro(231));
     EXPECT_TRUE(ReadoutShows(L"X: 230, Y: 170", height - 30));
@@ -120,6 +126,13 @@ TEST_F(PointerTest, DragAtZoomFourSnapsTheOutlineToMagnifiedPixels) {
     SendMessageW(window, WM_CHAR, '4', 0x00010001); // origin (300, 225)
     ASSERT_EQ(ViewOriginX, ToMicro(300));
     Press(101, 102);
+    SendMessageW(window, WM_CHAR, '1', 0x00010001);
+    SendMessageW(window, WM_CHAR, '4', 0x00010001);
+    EXPECT_EQ(MarkBox.Left, ToMicro(101)) << "a zoom change leaves the box where it is";
+    EXPECT_EQ(MarkBox.Top, ToMicro(102));
+    SetCursorPos(400, 300);
+    SendMessageW(window, WM_CHAR, '1', 0x00010001);
+    SendMessageW(window, WM_CHAR, '4', 0x00010001);
     Move(130, 117);
     // Box 101..130 x 102..117 snaps out to 100..131 x 100..119.
     ExpectDottedLine(100, 100, 100, 119);
@@ -133,10 +146,10 @@ TEST_F(PointerTest, DragAtZoomFourSnapsTheOutlineToMagnifiedPixels) {
 TEST_F(PointerTest, ReadoutJumpsToTheTopNearTheBottomLeft) {
     Move(100, height - 39);
     EXPECT_TRUE(ReadoutShows(L"X: 100, Y: " + std::to_wstring(height - 39), 20));
-    EXPECT_EQ(FramePixel(25, height - 25), PatternColor(25, height - 25)) << "bottom strip clear";
+    EXPECT_EQ(ShownPixel(25, height - 25), PatternColor(25, height - 25)) << "bottom strip clear";
     Move(100, height - 40);
     EXPECT_TRUE(ReadoutShows(L"X: 100, Y: " + std::to_wstring(height - 40), height - 30));
-    EXPECT_EQ(FramePixel(25, 25), PatternColor(25, 25)) << "top strip clear";
+    EXPECT_EQ(ShownPixel(25, 25), PatternColor(25, 25)) << "top strip clear";
 }
 
 TEST_F(PointerTest, ReleaseWhileNotMarkingRepaintsAndCopiesNothing) {
@@ -156,6 +169,7 @@ TEST_F(PointerTest, ClickInColourModeCopiesTheLastSampledColour) {
     Press(151, 140);
     Move(160, 145);
     EXPECT_EQ(MarkBox.Left, ToMicro(151)) << "the box stays put in colour mode";
+    EXPECT_EQ(FramePixel(151, 140), PatternColor(151, 140)) << "and is not outlined";
     Release(160, 145);
     const COLORREF c = PatternColor(160, 145);
     wchar_t expected[8];

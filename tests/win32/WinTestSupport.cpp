@@ -33,6 +33,8 @@ void ShowMainWindow(HWND window) {
 }
 
 std::vector<COLORREF> ReadPixels(HDC dc, int width, int height) {
+    // Copied into a top-down 32-bit DIB section: its bits are readable in place, and the
+    // source bitmap can stay selected into its context.
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -40,14 +42,19 @@ std::vector<COLORREF> ReadPixels(HDC dc, int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> raw(static_cast<size_t>(width) * static_cast<size_t>(height));
-    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
-    std::vector<COLORREF> pixels(raw.size());
-    for (size_t i = 0; i < raw.size(); ++i) {
-        DWORD v = raw[i];
-        pixels[i] = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC copy = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(copy, section);
+    BitBlt(copy, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* raw = static_cast<const DWORD*>(bits);
+    std::vector<COLORREF> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF);
+    SelectObject(copy, old);
+    DeleteDC(copy);
+    DeleteObject(section);
     return pixels;
 }
 
@@ -192,4 +199,11 @@ std::wstring ClipboardText() {
     }
     CloseClipboard();
     return text;
+}
+
+COLORREF ShownWindowTest::ShownPixel(int x, int y) const {
+    HDC dc = GetDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return c;
 }

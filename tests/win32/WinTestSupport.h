@@ -19,7 +19,7 @@ HWND StartMainWindow();
 // Shows and paints the window as start-up does.
 void ShowMainWindow(HWND window);
 
-// Reads a whole device context's bitmap as 0x00RRGGBB-free COLORREF values, row by row.
+// Reads a device context's picture as COLORREF values (0x00BBGGRR), row by row.
 std::vector<COLORREF> ReadPixels(HDC dc, int width, int height);
 
 // The update regions seen at each WM_PAINT of a window, recorded by subclassing it.
@@ -63,6 +63,8 @@ class ShownWindowTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
     COLORREF FramePixel(int x, int y) const { return GetPixel(FrameDcHandle(), x, y); }
+    // What the window shows on the screen at (x, y).
+    COLORREF ShownPixel(int x, int y) const;
     static HDC FrameDcHandle();
     HWND window = nullptr;
     int width = 0;
