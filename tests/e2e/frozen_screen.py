@@ -5,9 +5,8 @@ all of it, and the quit keys end the program with exit code 0.
 usage: frozen_screen.py CASE tarvok.exe   (CASE: escape, alt-f4, escape-large)
 """
 import sys
-import time
 
-from harness import Failure, Image, Session
+from harness import Failure, Image, run
 
 
 def readout_corner(width, height):
@@ -44,17 +43,7 @@ CASES = {
 def main():
     case, exe = sys.argv[1], sys.argv[2]
     width, height, keys = CASES[case]
-    began = time.monotonic()
-    with Session(exe, width, height) as session:
-        try:
-            start_frozen(session)
-            quits_with(session, keys)
-        except Failure:
-            print(session.wine_output())
-            raise
-        timings = dict(session.timings)
-    timings["total"] = time.monotonic() - began
-    print(", ".join("%s %.2f s" % item for item in timings.items()))
+    run(exe, width, height, start_frozen, lambda session: quits_with(session, keys))
 
 
 if __name__ == "__main__":

@@ -60,10 +60,6 @@ class Image:
         return cls(width, height, pattern.pattern_bytes(width, height).translate(INVERT))
 
     @classmethod
-    def solid(cls, width, height, rgb):
-        return cls(width, height, bytes(rgb) * (width * height))
-
-    @classmethod
     def from_ppm(cls, blob):
         # P6 header: magic, width, height, maxval, each followed by whitespace; no comments
         # from ImageMagick.
@@ -377,9 +373,6 @@ class Session:
             raise Failure("the program still runs %d s later" % timeout) from None
         return self.exit_code
 
-    def running(self):
-        return self.wine is not None and self.wine.poll() is None
-
     def wine_output(self):
         if self.wine_log is None:
             return ""
@@ -406,9 +399,6 @@ class Session:
     def release(self, button=1):
         self.xdotool("mouseup", button)
 
-    def click(self, button=1):
-        self.xdotool("click", button)
-
     def drag(self, start, end, button=1, release=True):
         """Presses at start, moves to end in a few steps, and releases unless told not to."""
         self.move(*start)
@@ -425,10 +415,6 @@ class Session:
         out = _run(["xdotool", "getmouselocation", "--shell"], env=self.env()).stdout.decode()
         fields = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return int(fields["X"]), int(fields["Y"])
-
-    def clipboard(self):
-        result = _run(["xclip", "-o", "-selection", "clipboard"], env=self.env(), check=False)
-        return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
     # --- the screen -----------------------------------------------------------------------
 
@@ -493,3 +479,18 @@ class Session:
             if time.monotonic() - began > timeout:
                 raise Failure("pointer at %s, expected (%d, %d)" % (at, x, y))
             time.sleep(0.05)
+
+
+def run(exe, width, height, *steps):
+    """Runs each step(session) in order on one session; on a failure prints Wine's output."""
+    began = time.monotonic()
+    with Session(exe, width, height) as session:
+        try:
+            for step in steps:
+                step(session)
+        except Failure:
+            print(session.wine_output())
+            raise
+        timings = dict(session.timings)
+    timings["total"] = time.monotonic() - began
+    print(", ".join("%s %.2f s" % item for item in timings.items()))

@@ -7,9 +7,8 @@ column 450.
 usage: marking.py tarvok.exe
 """
 import sys
-import time
 
-from harness import MICRO, Failure, Image, Session, magnification_problems
+from harness import MICRO, Failure, Image, Session, magnification_problems, run
 from zoom import BOTTOM_STRIP, HEIGHT, INK, TOP_STRIP, WIDTH, readout_problem
 
 ZOOM4 = (4, (300 * MICRO, 225 * MICRO))   # zoom 4 around (400, 300)
@@ -98,17 +97,7 @@ def readout_follows_pointer(session):
 
 
 def main():
-    exe = sys.argv[1]
-    began = time.monotonic()
-    with Session(exe, WIDTH, HEIGHT) as session:
-        try:
-            session.start()
-            mark_box(session)
-            readout_follows_pointer(session)
-        except Failure:
-            print(session.wine_output())
-            raise
-    print("total %.2f s" % (time.monotonic() - began))
+    run(sys.argv[1], WIDTH, HEIGHT, Session.start, mark_box, readout_follows_pointer)
 
 
 if __name__ == "__main__":

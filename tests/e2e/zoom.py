@@ -8,7 +8,7 @@ usage: zoom.py tarvok.exe
 import sys
 import time
 
-from harness import MICRO, Failure, Image, Session, magnification_problems
+from harness import MICRO, Image, Session, magnification_problems, run
 
 WIDTH, HEIGHT = 800, 600
 # Where the read-out line may stand: bottom left, or top left while the pointer is near the
@@ -69,17 +69,7 @@ def zoom_steps(session):
 
 
 def main():
-    exe = sys.argv[1]
-    began = time.monotonic()
-    with Session(exe, WIDTH, HEIGHT) as session:
-        try:
-            session.start()
-            keys_that_change_nothing(session)
-            zoom_steps(session)
-        except Failure:
-            print(session.wine_output())
-            raise
-    print("total %.2f s" % (time.monotonic() - began))
+    run(sys.argv[1], WIDTH, HEIGHT, Session.start, keys_that_change_nothing, zoom_steps)
 
 
 if __name__ == "__main__":
