@@ -69,6 +69,23 @@ TEST_F(MainWindowTest, WindowIsAnInvisibleScreenSizedPopupWhoseClientAreaIsTheSc
     EXPECT_EQ(client.bottom, Height());
 }
 
+TEST_F(MainWindowTest, AnInsetClientAreaIsMovedBackOntoTheScreen) {
+    SetWindowPos(window, nullptr, 30, 20, Width() - 50, Height() - 60, SWP_NOZORDER);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    ASSERT_NE(origin.x, 0) << "the window was moved off the origin first";
+    FitClientToScreen(window);
+    RECT client;
+    GetClientRect(window, &client);
+    origin = {0, 0};
+    ClientToScreen(window, &origin);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    EXPECT_EQ(client.right, Width());
+    EXPECT_EQ(client.bottom, Height());
+    EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_MAXIMIZE) << "style kept";
+}
+
 TEST_F(MainWindowTest, SnapshotIsTheDesktopAndTheFrameStartsAsTheSnapshot) {
     const int width = Width();
     const int height = Height();
