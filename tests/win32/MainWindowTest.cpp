@@ -18,6 +18,18 @@ int Height() {
     return GetSystemMetrics(SM_CYSCREEN);
 }
 
+// The client area must be exactly the screen: origin at (0, 0), the screen's size.
+void ExpectClientIsTheScreen(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    EXPECT_EQ(origin.x, 0);
+    EXPECT_EQ(origin.y, 0);
+    EXPECT_EQ(client.right, Width());
+    EXPECT_EQ(client.bottom, Height());
+}
+
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { window = StartMainWindow(); }
@@ -49,24 +61,9 @@ TEST_F(MainWindowTest, WindowIsAnInvisibleScreenSizedPopupWhoseClientAreaIsTheSc
     wchar_t title[32] = {};
     GetWindowTextW(window, title, 32);
     EXPECT_STREQ(title, L"Tarvok!");
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.left, 0);
-    EXPECT_EQ(client.top, 0);
-    EXPECT_EQ(client.right, Width());
-    EXPECT_EQ(client.bottom, Height());
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    EXPECT_EQ(origin.x, 0);
-    EXPECT_EQ(origin.y, 0);
+    ExpectClientIsTheScreen(window);
     ShowMainWindow(window);
-    GetClientRect(window, &client);
-    origin = {0, 0};
-    ClientToScreen(window, &origin);
-    EXPECT_EQ(origin.x, 0);
-    EXPECT_EQ(origin.y, 0);
-    EXPECT_EQ(client.right, Width());
-    EXPECT_EQ(client.bottom, Height());
+    ExpectClientIsTheScreen(window);
 }
 
 TEST_F(MainWindowTest, AnInsetClientAreaIsMovedBackOntoTheScreen) {
@@ -75,14 +72,7 @@ TEST_F(MainWindowTest, AnInsetClientAreaIsMovedBackOntoTheScreen) {
     ClientToScreen(window, &origin);
     ASSERT_NE(origin.x, 0) << "the window was moved off the origin first";
     FitClientToScreen(window);
-    RECT client;
-    GetClientRect(window, &client);
-    origin = {0, 0};
-    ClientToScreen(window, &origin);
-    EXPECT_EQ(origin.x, 0);
-    EXPECT_EQ(origin.y, 0);
-    EXPECT_EQ(client.right, Width());
-    EXPECT_EQ(client.bottom, Height());
+    ExpectClientIsTheScreen(window);
     EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_MAXIMIZE) << "style kept";
 }
 
