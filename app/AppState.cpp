@@ -17,3 +17,12 @@ MicroCoord CursorY = 0;
 bool ColorMode = false;
 ColorRef PickedColor = 0;
 wchar_t ColorWebText[ColorWebTextLength] = {};
+
+bool Panning = false;
+MicroCoord PanLastX = 0;
+MicroCoord PanLastY = 0;
+MicroCoord PanRemainderX = 0;
+MicroCoord PanRemainderY = 0;
+
+std::uint16_t SizeCursorId = 0; // 101 once the window is created
+std::uint16_t ColorCursorId = 105;

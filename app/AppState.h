@@ -26,3 +26,12 @@ extern MicroCoord CursorY;
 extern bool ColorMode;
 extern ColorRef PickedColor;
 extern wchar_t ColorWebText[ColorWebTextLength];
+
+extern bool Panning;
+extern MicroCoord PanLastX;
+extern MicroCoord PanLastY;
+extern MicroCoord PanRemainderX; // millionths of a window pixel, strictly within +-ZoomFactor
+extern MicroCoord PanRemainderY;
+
+extern std::uint16_t SizeCursorId;
+extern std::uint16_t ColorCursorId;

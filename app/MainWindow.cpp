@@ -5,6 +5,8 @@
 #include "app/Handles.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
+#include "ui/CursorCycle.h"
+#include "ui/Cursors.h"
 #include "view/Zoom.h"
 #include "view/ZoomAroundCursor.h"
 
@@ -26,6 +28,8 @@ void OnCreate(HWND window) {
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
+    SizeCursorId = FirstSizeCursorId;
+    SetModeCursor();
 }
 
 void OnDestroy() {
@@ -57,10 +61,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_SETFOCUS:
+        SetModeCursor();
+        break;
     case WM_PAINT:
         ComposeFrame(window);
         break;
     case WM_CHAR:
+        if (wParam == 13) {
+            CycleCursor();
+            return 0;
+        }
         if (wParam == 27) {
             DestroyWindow(window);
             return 0;

@@ -2,3 +2,4 @@
 #pragma once
 
 #define AppIconId 103
+#define HelpDialogId 106

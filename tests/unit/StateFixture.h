@@ -16,6 +16,10 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     ColorMode = false;
     PickedColor = 0;
     ColorWebText[0] = 0;
+    Panning = false;
+    PanLastX = PanLastY = PanRemainderX = PanRemainderY = 0;
+    SizeCursorId = 0;
+    ColorCursorId = 105;
 }
 
 class FreshState : public ::testing::Test {
