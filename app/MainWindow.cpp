@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/Handles.h"
+#include "measure/ColorMode.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
 #include "ui/CursorCycle.h"
@@ -76,6 +77,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             DestroyWindow(window);
             return 0;
         }
+        if (wParam == ' ') ToggleColorMode(window);
         OnZoomKey(window, wParam);
         break;
     case WM_MOUSEMOVE:
@@ -86,6 +88,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_LBUTTONUP:
         OnLeftButtonUp(window, lParam);
+        break;
+    case WM_RBUTTONUP:
+        if (ColorMode) SampleColorAtPointer(window);
+        Panning = false;
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -1,22 +1,12 @@
 #include "measure/PointerHandlers.h"
 
 #include "app/AppState.h"
+#include "app/MessagePoint.h"
 #include "app/PlatformRect.h"
 #include "measure/Clipboard.h"
 #include "measure/FrameSample.h"
 #include "measure/MarkBox.h"
 #include "ui/ComposeFrame.h"
-
-namespace {
-
-MicroCoord MessageX(LPARAM lParam) {
-    return MouseMicroX(static_cast<std::uint64_t>(lParam));
-}
-MicroCoord MessageY(LPARAM lParam) {
-    return MouseMicroY(static_cast<std::uint64_t>(lParam));
-}
-
-} // namespace
 
 void InvalidateBoxOutline(HWND window, const MicroBox* box) {
     for (const PixelRect& strip : OutlineStrips(*box, ZoomFactor)) {

@@ -8,6 +8,9 @@
 
 namespace {
 
+// Width of the read-out text that the frame and the window hold now.
+std::int64_t DrawnReadoutWidth = 0;
+
 void StretchSnapshot() {
     const StretchPlan plan =
         PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
@@ -33,30 +36,41 @@ void DrawBoxOutline() {
     SelectObject(FrameDC, oldBrush);
 }
 
+// The read-out text of the current state: colour, box size while marking, or position.
+int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
+    if (ColorMode) return FormatColorText(&MarkBox, text);
+    if (Marking) return FormatSizeText(&MarkBox, text);
+    return FormatPositionText(&MarkBox, text);
+}
+
+void InvalidateStrips(HWND window, std::int64_t textWidth) {
+    for (const PixelRect& strip : ReadoutStrips(ScreenHeight, textWidth)) {
+        const RECT r = ToRect(strip);
+        InvalidateRect(window, &r, FALSE);
+    }
+}
+
 } // namespace
 
 void ComposeFrame(HWND window) {
+    wchar_t text[ReadoutTextLength];
+    const int length = FormatReadout(text);
+    SIZE extent = {};
+    GetTextExtentPoint32W(FrameDC, text, length, &extent);
+    // A line wider than the strips reaches the window whole, wherever it stands.
+    if (extent.cx > ReadoutStripWidth) InvalidateStrips(window, extent.cx);
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window, &paint);
     StretchSnapshot();
-    wchar_t text[ReadoutTextLength];
-    if (ColorMode) {
-        FormatColorText(&MarkBox, text);
-    } else if (Marking) {
-        DrawBoxOutline();
-        FormatSizeText(&MarkBox, text);
-    } else {
-        FormatPositionText(&MarkBox, text);
-    }
+    if (!ColorMode && Marking) DrawBoxOutline();
     const int top = ToPlatformInt(ReadoutTop(CursorX, CursorY, ScreenHeight));
-    TextOutW(FrameDC, 20, top, text, lstrlenW(text));
+    TextOutW(FrameDC, 20, top, text, length);
+    DrawnReadoutWidth = extent.cx;
     BitBlt(target, 0, 0, ScreenPixelWidth(), ScreenPixelHeight(), FrameDC, 0, 0, SRCCOPY);
     EndPaint(window, &paint);
 }
 
 void InvalidateReadoutStrips(HWND window) {
-    for (const PixelRect& strip : ReadoutStrips(ScreenHeight)) {
-        const RECT r = ToRect(strip);
-        InvalidateRect(window, &r, FALSE);
-    }
+    // As wide as the line drawn last, so that all of it is erased.
+    InvalidateStrips(window, DrawnReadoutWidth);
 }

@@ -410,6 +410,21 @@ class Session:
         if release:
             self.release(button)
 
+    def clipboard(self):
+        """The clipboard's text as X clients see it, or None when it holds none."""
+        result = _run(["xclip", "-o", "-selection", "clipboard"], env=self.env(), check=False)
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else None
+
+    def expect_clipboard(self, text, timeout=3):
+        began = time.monotonic()
+        while True:
+            seen = self.clipboard()
+            if seen == text:
+                return
+            if time.monotonic() - began > timeout:
+                raise Failure("clipboard holds %r, expected %r" % (seen, text))
+            time.sleep(0.05)
+
     def pointer(self):
         """The pointer's screen position as the X server has it."""
         out = _run(["xdotool", "getmouselocation", "--shell"], env=self.env()).stdout.decode()

@@ -8,6 +8,9 @@ TEST(ReadoutStrips, TopStripFirstThenBottom) {
     const auto strips = ReadoutStrips(ToMicro(600));
     EXPECT_EQ(strips[0], (PixelRect{20, 20, 420, 40}));
     EXPECT_EQ(strips[1], (PixelRect{20, 570, 420, 590}));
+    EXPECT_EQ(ReadoutStrips(ToMicro(600), 399)[0], (PixelRect{20, 20, 420, 40}))
+        << "never narrower";
+    EXPECT_EQ(ReadoutStrips(ToMicro(600), 442)[1], (PixelRect{20, 570, 462, 590}));
 }
 
 TEST(ReadoutTop, MovesToTheTopOnlyNearTheBottomLeft) {

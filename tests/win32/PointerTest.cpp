@@ -16,10 +16,6 @@ namespace {
 
 class PointerTest : public ShownWindowTest {
   protected:
-    void Move(int x, int y) { SendMessageW(window, WM_MOUSEMOVE, 0, PackPoint(x, y)); }
-    void Press(int x, int y) { SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, PackPoint(x, y)); }
-    void Release(int x, int y) { SendMessageW(window, WM_LBUTTONUP, 0, PackPoint(x, y)); }
-
     std::vector<RECT> Expected(std::initializer_list<MicroBox> outlines) const {
         std::vector<RECT> rects;
         for (const PixelRect& strip : ReadoutStrips(ScreenHeight))

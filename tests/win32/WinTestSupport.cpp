@@ -207,3 +207,13 @@ COLORREF ShownWindowTest::ShownPixel(int x, int y) const {
     ReleaseDC(window, dc);
     return c;
 }
+
+std::string ShownWindowTest::WindowDiffersFromFrame() const {
+    const auto shown = ReadWindowPixels(window, width, height);
+    const auto frame = ReadPixels(FrameDC, width, height);
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (shown[i] != frame[i])
+            return std::to_string(static_cast<int>(i) % width) + "," +
+                   std::to_string(static_cast<int>(i) / width);
+    return "";
+}

@@ -66,6 +66,12 @@ class ShownWindowTest : public ::testing::Test {
     // What the window shows on the screen at (x, y).
     COLORREF ShownPixel(int x, int y) const;
     static HDC FrameDcHandle();
+    void Move(int x, int y) { SendMessageW(window, WM_MOUSEMOVE, 0, PackPoint(x, y)); }
+    void Press(int x, int y) { SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, PackPoint(x, y)); }
+    void Release(int x, int y) { SendMessageW(window, WM_LBUTTONUP, 0, PackPoint(x, y)); }
+    LRESULT Key(wchar_t c) { return SendMessageW(window, WM_CHAR, c, 0x00010001); }
+    // The first pixel where the window differs from the frame, as "x,y", or "" if none.
+    std::string WindowDiffersFromFrame() const;
     HWND window = nullptr;
     int width = 0;
     int height = 0;
