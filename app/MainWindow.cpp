@@ -3,11 +3,14 @@
 
 #include "app/AppState.h"
 #include "app/Handles.h"
+#include "app/MessagePoint.h"
 #include "measure/ColorMode.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
 #include "ui/CursorCycle.h"
 #include "ui/Cursors.h"
+#include "view/Pan.h"
+#include "view/PanStep.h"
 #include "view/Zoom.h"
 #include "view/ZoomAroundCursor.h"
 
@@ -81,13 +84,19 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnZoomKey(window, wParam);
         break;
     case WM_MOUSEMOVE:
-        OnPointerMove(window, lParam);
+        if (Panning)
+            PanStep(window, lParam);
+        else
+            OnPointerMove(window, lParam);
         break;
     case WM_LBUTTONDOWN:
         OnLeftButtonDown(window, lParam);
         break;
     case WM_LBUTTONUP:
         OnLeftButtonUp(window, lParam);
+        break;
+    case WM_RBUTTONDOWN:
+        StartPan(MessageX(lParam), MessageY(lParam));
         break;
     case WM_RBUTTONUP:
         if (ColorMode) SampleColorAtPointer(window);

@@ -16,6 +16,17 @@ namespace {
 
 class PointerTest : public ShownWindowTest {
   protected:
+    void RightPress(int x, int y) {
+        SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, PackPoint(x, y));
+    }
+    void RightRelease(int x, int y) { SendMessageW(window, WM_RBUTTONUP, 0, PackPoint(x, y)); }
+    void ZoomThreeAtTheCentre() { // origin (266.666667, 200)
+        SetCursorPos(400, 300);
+        Key('3');
+        ASSERT_EQ(ViewOriginX, 266'666'667);
+        ASSERT_EQ(ViewOriginY, ToMicro(200));
+    }
+
     std::vector<RECT> Expected(std::initializer_list<MicroBox> outlines) const {
         std::vector<RECT> rects;
         for (const PixelRect& strip : ReadoutStrips(ScreenHeight))
@@ -205,6 +216,51 @@ TEST_F(PointerTest, PositionsLeftOfTheScreenStayNegative) {
     EXPECT_EQ(MarkBox.Top, ToMicro(-3));
     EXPECT_EQ(MarkBox.Right, ToMicro(-4));
     EXPECT_TRUE(ReadoutShows(L"X: -20, Y: -3    Size: 16 X 14", height - 30));
+}
+
+TEST_F(PointerTest, PanStepsRepaintEverythingAndAStillRightClickNothing) {
+    ZoomThreeAtTheCentre();
+    PaintRecorder paints(window);
+    RightPress(400, 300);
+    RightRelease(400, 300);
+    EXPECT_TRUE(paints.Paints.empty());
+    const MicroCoord cursorX = CursorX;
+    RightPress(400, 300);
+    Move(401, 300);
+    Move(402, 305);
+    ASSERT_EQ(paints.Paints.size(), 2u);
+    const RECT whole = {0, 0, width, height};
+    for (const auto& region : paints.Paints)
+        EXPECT_TRUE(SameRegion(region, {whole}, window));
+    EXPECT_EQ(ViewOriginX, 266'000'001); // two window pixels: 2/3 of a snapshot pixel
+    EXPECT_EQ(ViewOriginY, 198'333'334);
+    EXPECT_EQ(CursorX, cursorX) << "a pan step does not track the pointer";
+
+    RightRelease(402, 305);
+    SendMessageW(window, WM_RBUTTONDBLCLK, MK_RBUTTON, PackPoint(402, 305));
+    Move(430, 305);
+    EXPECT_EQ(ViewOriginX, 266'000'001) << "the second press of a double click pans nothing";
+    EXPECT_EQ(MarkBox.Left, ToMicro(430));
+}
+
+TEST_F(PointerTest, AMarkedBoxTravelsWithThePictureAndStretchesFromItsShiftedAnchor) {
+    ZoomThreeAtTheCentre();
+    Press(300, 240);
+    Move(330, 255);
+    const std::wstring readout = L"X: 367, Y: 280    Size: 11 X 6";
+    EXPECT_TRUE(ReadoutShows(readout, height - 30));
+    RightPress(330, 255);
+    Move(360, 243); // the view moves 10 snapshot pixels left and 4 down
+    EXPECT_EQ(ViewOriginX, 256'666'667);
+    EXPECT_EQ(ViewOriginY, ToMicro(204));
+    EXPECT_EQ(MarkBox.Left, ToMicro(330));
+    EXPECT_EQ(MarkBox.Bottom, ToMicro(244));
+    EXPECT_TRUE(ReadoutShows(readout, height - 30)) << "the same snapshot pixels";
+    RightRelease(360, 243);
+    Move(390, 243);
+    EXPECT_EQ(MarkBox.Left, ToMicro(330));
+    EXPECT_EQ(MarkBox.Top, ToMicro(228));
+    EXPECT_EQ(MarkBox.Right, ToMicro(391));
 }
 
 } // namespace

@@ -1,0 +1,12 @@
+// Panning by right-drag: the view origin follows the pointer divided by the zoom, carrying
+// what the division leaves over into the next step, and the marked box moves with the picture.
+#pragma once
+
+#include "geometry/MicroCoord.h"
+
+// Right button down at (x, y): a drag starts afresh.
+void StartPan(MicroCoord x, MicroCoord y);
+
+// One pan step to the pointer position (x, y): moves the origin within the snapshot and
+// shifts MarkBox and its anchor by what the origin really moved, times the zoom.
+void PanTo(MicroCoord x, MicroCoord y);
