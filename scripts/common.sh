@@ -7,8 +7,11 @@ export WINEPREFIX=$OUT/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(cmake g++ googletest libgtest-dev python3
-  g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
+# What the scripts and tests call, named directly: apt runs with --no-install-recommends, so
+# nothing arrives by recommendation (cmake's make, for one). x11-utils is for xdpyinfo,
+# imagemagick for import and display; only the posix-thread MinGW compilers are used.
+PACKAGES=(cmake make g++ googletest libgtest-dev python3
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xdotool xclip imagemagick x11-utils)
 
 # Installs the Debian packages that are missing, or names them and stops when not root.
@@ -34,16 +37,27 @@ build_preset() {
 }
 
 # Starts Xvfb on display $1 with size $2 (e.g. 800x600) unless one runs there; sets DISPLAY.
+# VIRTUAL_SCREEN_PID names the server when this call started it, for stop_virtual_screen.
+VIRTUAL_SCREEN_PID=""
 start_virtual_screen() {
   local display=$1 size=$2
   if ! xdpyinfo -display ":$display" >/dev/null 2>&1; then
     Xvfb ":$display" -screen 0 "${size}x24" -noreset -nolisten tcp >/dev/null 2>&1 &
+    VIRTUAL_SCREEN_PID=$!
     for _ in $(seq 50); do
       xdpyinfo -display ":$display" >/dev/null 2>&1 && break
       sleep 0.1
     done
   fi
   export DISPLAY=":$display"
+}
+
+# Ends the Xvfb that start_virtual_screen started, if it started one; a server found running is kept.
+stop_virtual_screen() {
+  [ -n "$VIRTUAL_SCREEN_PID" ] || return 0
+  kill "$VIRTUAL_SCREEN_PID" 2>/dev/null || true
+  wait "$VIRTUAL_SCREEN_PID" 2>/dev/null || true
+  VIRTUAL_SCREEN_PID=""
 }
 
 # Creates the Wine prefix on first use and keeps the Wine server alive for fast starts.
