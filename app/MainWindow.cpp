@@ -30,6 +30,7 @@ void OnCreate(HWND window) {
     HollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     BitBlt(SnapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
+    ForgetComposedFrame();
     ReleaseDC(nullptr, screen);
     SetCapture(window);
     SizeCursorId = FirstSizeCursorId;

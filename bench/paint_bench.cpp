@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "ui/ComposeFrame.h"
 
+#include <psapi.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -118,22 +119,99 @@ struct Row {
 
 void PrintTable(const char* title, const std::vector<Row>& rows) {
     std::printf("\n%s\n", title);
-    std::printf("%-11s %4s  %17s  %17s  %17s  %6s\n", "size", "zoom", "full paint",
-                "strips only", "floor BitBlt", "full/");
+    std::printf("%-11s %4s  %17s  %17s  %17s  %6s\n", "size", "zoom", "full paint", "strips only",
+                "floor BitBlt", "full/");
     std::printf("%-11s %4s  %8s %8s  %8s %8s  %8s %8s  %6s\n", "", "", "median", "max", "median",
                 "max", "median", "max", "floor");
     for (const Row& r : rows)
         std::printf("%5dx%-5d %4d  %8.3f %8.3f  %8.3f %8.3f  %8.3f %8.3f  %6.1f\n", r.Size.Width,
-                    r.Size.Height, r.Zoom, r.Full.Median, r.Full.Max, r.Strips.Median,
-                    r.Strips.Max, r.Floor.Median, r.Floor.Max,
+                    r.Size.Height, r.Zoom, r.Full.Median, r.Full.Max, r.Strips.Median, r.Strips.Max,
+                    r.Floor.Median, r.Floor.Max,
                     r.Floor.Median > 0 ? r.Full.Median / r.Floor.Median : 0.0);
     std::fflush(stdout);
 }
 
+struct MoveRow {
+    ScreenSize Size;
+    int Zoom;
+    const char* State;
+    Timing Move;
+};
+
+// A pointer move as the user makes one: WM_MOUSEMOVE sent to the window, with the repaint it
+// asks for, to and fro between two neighbouring pixels near the screen's far corner. While
+// marking, the box spans the screen from (100, 100) to the pointer.
+void BenchMoves(HWND window, const ScreenSize& size, int reps, std::vector<MoveRow>* rows) {
+    const int x = size.Width - 200, y = size.Height - 150;
+    for (const std::int16_t zoom : {std::int16_t{1}, std::int16_t{2}, std::int16_t{45}}) {
+        for (const char* state : {"size", "marking", "colour"}) {
+            SetZoom(zoom);
+            ColorMode = std::strcmp(state, "colour") == 0;
+            Marking = std::strcmp(state, "marking") == 0;
+            MarkAnchorX = ToMicro(100);
+            MarkAnchorY = ToMicro(100);
+            InvalidateRect(window, nullptr, FALSE);
+            UpdateWindow(window);
+            int step = 0;
+            const Timing t = Measure(reps, false, [&] {
+                const int d = ++step % 2;
+                SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x + d, y + d));
+            });
+            rows->push_back({size, zoom, state, t});
+        }
+    }
+    Marking = ColorMode = false;
+}
+
+void PrintMoves(const std::vector<MoveRow>& rows, const std::vector<Row>& floors) {
+    std::printf("\npointer move, drawing calls only (WM_MOUSEMOVE and its repaint)\n");
+    std::printf("%-11s %4s %-8s  %8s %8s  %13s\n", "size", "zoom", "state", "median", "max",
+                "floor median");
+    for (const MoveRow& r : rows) {
+        double floor = 0;
+        for (const Row& f : floors)
+            if (f.Size.Width == r.Size.Width && f.Size.Height == r.Size.Height)
+                floor = f.Floor.Median;
+        std::printf("%5dx%-5d %4d %-8s  %8.3f %8.3f  %13.3f\n", r.Size.Width, r.Size.Height, r.Zoom,
+                    r.State, r.Move.Median, r.Move.Max, floor);
+    }
+    std::fflush(stdout);
+}
+
+// Start-up as the program makes it, from creating the window (the snapshot is taken inside)
+// to the end of the first paint, with the wait for showing the window apart; then the
+// process's memory against the two screen-sized bitmaps.
+void BenchStartUp(const ScreenSize& size) {
+    ResetState(size);
+    static const double ticksPerMs = Frequency() / 1000.0;
+    LARGE_INTEGER t0, t1, t2, t3;
+    QueryPerformanceCounter(&t0);
+    HWND window = CreateMainWindow();
+    QueryPerformanceCounter(&t1);
+    ShowWindow(window, SW_SHOW);
+    QueryPerformanceCounter(&t2);
+    UpdateWindow(window);
+    QueryPerformanceCounter(&t3);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    auto ms = [](LARGE_INTEGER a, LARGE_INTEGER b) {
+        return static_cast<double>(b.QuadPart - a.QuadPart) / ticksPerMs;
+    };
+    const double mb = 1048576.0;
+    std::printf("start-up %dx%d: create with snapshot %.1f ms, show %.1f ms, first paint %.1f ms;"
+                " private %.1f MB, working set %.1f MB (2 x W x H x 4 = %.1f MB)\n",
+                size.Width, size.Height, ms(t0, t1), ms(t1, t2), ms(t2, t3),
+                static_cast<double>(memory.PagefileUsage) / mb,
+                static_cast<double>(memory.WorkingSetSize) / mb,
+                2.0 * size.Width * size.Height * 4 / mb);
+    DestroyWindow(window);
+    PumpMessages();
+}
+
 // Measures one window size at both zooms, once for the drawing calls alone and
 // once until the X server has the result.
-bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn,
-               std::vector<Row>* shown) {
+bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::vector<Row>* shown,
+               std::vector<MoveRow>* moves) {
     ResetState(size);
     HWND window = CreateMainWindow();
     if (window == nullptr) {
@@ -177,6 +255,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn,
             (untilShown ? shown : drawn)->push_back(row);
         }
     }
+    BenchMoves(window, size, reps, moves);
 
     SelectObject(memoryDC, oldBitmap);
     DeleteObject(memoryBitmap);
@@ -235,11 +314,15 @@ int main(int argc, char** argv) {
     const Timing idle = Measure(reps, true, [] {});
     std::printf("waiting for the screen with nothing drawn: median %.3f ms, max %.3f ms\n",
                 idle.Median, idle.Max);
+    for (const ScreenSize& size : sizes)
+        BenchStartUp(size);
     std::vector<Row> drawn, shown;
+    std::vector<MoveRow> moves;
     bool allMade = true;
     for (const ScreenSize& size : sizes)
-        allMade = BenchSize(size, reps, &drawn, &shown) && allMade;
+        allMade = BenchSize(size, reps, &drawn, &shown, &moves) && allMade;
     PrintTable("drawing calls only (Wine sends the pixels to X afterwards)", drawn);
     PrintTable("until shown (drawing, upload to X, one round trip to the X server)", shown);
+    PrintMoves(moves, drawn);
     return allMade ? 0 : 1;
 }

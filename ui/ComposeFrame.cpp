@@ -4,36 +4,40 @@
 #include "app/Handles.h"
 #include "app/PlatformRect.h"
 #include "measure/ReadoutText.h"
-#include "ui/FrameGeometry.h"
+#include "ui/FrameChanges.h"
 
 namespace {
 
 // Width of the read-out text that the frame and the window hold now.
 std::int64_t DrawnReadoutWidth = 0;
 
-void StretchSnapshot() {
-    const StretchPlan plan =
-        PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
+// What FrameDC holds: a repaint recomposes only where the new frame can differ from it.
+FrameLayout Composed;
+
+StretchPlan CurrentView() {
+    return PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
+}
+
+void StretchSnapshot(HDC dc, const StretchPlan& plan) {
     const int width = ScreenPixelWidth();
     const int height = ScreenPixelHeight();
     const int destWidth = ToPlatformInt(plan.DestWidth);
     const int destHeight = ToPlatformInt(plan.DestHeight);
-    StretchBlt(FrameDC, 0, 0, destWidth, destHeight, SnapshotDC, ToPlatformInt(plan.SourceX),
+    StretchBlt(dc, 0, 0, destWidth, destHeight, SnapshotDC, ToPlatformInt(plan.SourceX),
                ToPlatformInt(plan.SourceY), ToPlatformInt(plan.ReadWidth),
                ToPlatformInt(plan.ReadHeight), SRCCOPY);
     // Past the snapshot's last column or row there is nothing to show.
-    if (destWidth < width) PatBlt(FrameDC, destWidth, 0, width - destWidth, height, BLACKNESS);
-    if (destHeight < height)
-        PatBlt(FrameDC, 0, destHeight, destWidth, height - destHeight, BLACKNESS);
+    if (destWidth < width) PatBlt(dc, destWidth, 0, width - destWidth, height, BLACKNESS);
+    if (destHeight < height) PatBlt(dc, 0, destHeight, destWidth, height - destHeight, BLACKNESS);
 }
 
-void DrawBoxOutline() {
-    HGDIOBJ oldPen = SelectObject(FrameDC, MarkPen);
-    HGDIOBJ oldBrush = SelectObject(FrameDC, HollowBrush);
-    const RECT outline = ToRect(SnapOutline(MarkBox, ZoomFactor));
-    Rectangle(FrameDC, outline.left, outline.top, outline.right, outline.bottom);
-    SelectObject(FrameDC, oldPen);
-    SelectObject(FrameDC, oldBrush);
+void DrawBoxOutline(HDC dc, const PixelRect& outline) {
+    HGDIOBJ oldPen = SelectObject(dc, MarkPen);
+    HGDIOBJ oldBrush = SelectObject(dc, HollowBrush);
+    const RECT r = ToRect(outline);
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
 }
 
 // The read-out text of the current state: colour, box size while marking, or position.
@@ -41,6 +45,36 @@ int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
     if (ColorMode) return FormatColorText(&MarkBox, text);
     if (Marking) return FormatSizeText(&MarkBox, text);
     return FormatPositionText(&MarkBox, text);
+}
+
+struct Readout {
+    wchar_t Text[ReadoutTextLength];
+    int Length;
+    FrameLayout Layout; // where this state's picture, outline and text go
+};
+
+// Formats the read-out text and measures it in dc's font.
+void PlanFrame(HDC dc, Readout& frame) {
+    frame.Length = FormatReadout(frame.Text);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, frame.Text, frame.Length, &extent);
+    const std::int64_t top = ReadoutTop(CursorX, CursorY, ScreenHeight);
+    frame.Layout = {true, CurrentView(), !ColorMode && Marking, SnapOutline(MarkBox, ZoomFactor),
+                    PixelRect{20, top, 20 + extent.cx, top + extent.cy}};
+}
+
+// Draws the frame into dc: the picture inside each of the rectangles only, then the outline
+// and the text, which lie inside them.
+void DrawFrame(HDC dc, const Readout& frame, const std::vector<PixelRect>& rects) {
+    for (const PixelRect& r : rects) {
+        SelectClipRgn(dc, nullptr);
+        const RECT clip = ToRect(r);
+        IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+        StretchSnapshot(dc, frame.Layout.View);
+    }
+    SelectClipRgn(dc, nullptr);
+    if (frame.Layout.HasOutline) DrawBoxOutline(dc, frame.Layout.Outline);
+    TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Text, frame.Length);
 }
 
 void InvalidateStrips(HWND window, std::int64_t textWidth) {
@@ -53,21 +87,32 @@ void InvalidateStrips(HWND window, std::int64_t textWidth) {
 } // namespace
 
 void ComposeFrame(HWND window) {
-    wchar_t text[ReadoutTextLength];
-    const int length = FormatReadout(text);
-    SIZE extent = {};
-    GetTextExtentPoint32W(FrameDC, text, length, &extent);
+    Readout frame;
+    PlanFrame(FrameDC, frame);
+    const std::int64_t textWidth = frame.Layout.Readout.Right - frame.Layout.Readout.Left;
     // A line wider than the strips reaches the window whole, wherever it stands.
-    if (extent.cx > ReadoutStripWidth) InvalidateStrips(window, extent.cx);
+    if (textWidth > ReadoutStripWidth) InvalidateStrips(window, textWidth);
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window, &paint);
-    StretchSnapshot();
-    if (!ColorMode && Marking) DrawBoxOutline();
-    const int top = ToPlatformInt(ReadoutTop(CursorX, CursorY, ScreenHeight));
-    TextOutW(FrameDC, 20, top, text, length);
-    DrawnReadoutWidth = extent.cx;
-    BitBlt(target, 0, 0, ScreenPixelWidth(), ScreenPixelHeight(), FrameDC, 0, 0, SRCCOPY);
+    DrawFrame(FrameDC, frame,
+              FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight()));
+    Composed = frame.Layout;
+    DrawnReadoutWidth = textWidth;
+    // The copy is clipped to the update region, which may hold more than what changed.
+    const RECT& r = paint.rcPaint;
+    BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, FrameDC, r.left, r.top,
+           SRCCOPY);
     EndPaint(window, &paint);
+}
+
+void ForgetComposedFrame() {
+    Composed = {};
+}
+
+void ComposeWholeFrame(HDC dc) {
+    Readout frame;
+    PlanFrame(dc, frame);
+    DrawFrame(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
 }
 
 void InvalidateReadoutStrips(HWND window) {

@@ -1,10 +1,17 @@
-// Painting: every frame is rebuilt in the back buffer and copied to the window.
+// Painting: each frame is composed in the back buffer, where it can differ from the last one,
+// and copied to the window.
 #pragma once
 
 #include <windows.h>
 
 // Handles WM_PAINT: snapshot, box outline while marking in size mode, read-out line.
 void ComposeFrame(HWND window);
+
+// The back buffer holds no composed frame (it was just made): the next paint composes all.
+void ForgetComposedFrame();
+
+// Composes the whole frame of the current state into dc, as the back buffer holds it.
+void ComposeWholeFrame(HDC dc);
 
 // Marks both read-out strips (top first) for repainting, without erasing.
 void InvalidateReadoutStrips(HWND window);
