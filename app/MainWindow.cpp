@@ -7,6 +7,7 @@
 #include "ui/ComposeFrame.h"
 #include "ui/CursorCycle.h"
 #include "ui/Cursors.h"
+#include "ui/Fonts.h"
 #include "view/Zoom.h"
 #include "view/ZoomAroundCursor.h"
 
@@ -26,6 +27,7 @@ void OnCreate(HWND window) {
     HollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     BitBlt(SnapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
+    SelectFonts(screen);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
     SizeCursorId = FirstSizeCursorId;
@@ -40,6 +42,10 @@ void OnDestroy() {
     DeleteObject(SnapshotBitmap);
     DeleteDC(SnapshotDC);
     DeleteObject(MarkPen);
+    DeleteObject(UsageFont);
+    DeleteObject(TitleFont);
+    DeleteObject(HeadingFont);
+    DeleteObject(FooterFont);
     ReleaseCapture();
     PostQuitMessage(0);
 }

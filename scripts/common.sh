@@ -9,7 +9,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 PACKAGES=(cmake g++ googletest libgtest-dev python3
   g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool xclip imagemagick x11-utils)
+  wine wine64 xvfb xdotool xclip imagemagick x11-utils
+  python3-fonttools fonts-liberation2)
 
 # Installs the Debian packages that are missing, or names them and stops when not root.
 install_missing_packages() {
