@@ -8,6 +8,7 @@
 #include "ui/CursorCycle.h"
 #include "ui/Cursors.h"
 #include "ui/Fonts.h"
+#include "ui/HelpScreen.h"
 #include "view/Zoom.h"
 #include "view/ZoomAroundCursor.h"
 
@@ -72,6 +73,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_PAINT:
         ComposeFrame(window);
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1) ShowHelpScreen();
         break;
     case WM_CHAR:
         if (wParam == 13) {
