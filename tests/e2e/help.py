@@ -36,8 +36,6 @@ def panel_problem(shot):
     left, top, right, bottom = box
     if abs(left - (WIDTH - right)) > 1 or abs(top - (HEIGHT - bottom)) > 1:
         return "panel at %s is not centred" % (box,)
-    if right - left < 300 or bottom - top < 250:
-        return "panel at %s is too small for its texts" % (box,)
     if len(shot.pixels_of([BLACK], box)) < 500:
         return "panel at %s shows hardly any black text" % (box,)
     return None

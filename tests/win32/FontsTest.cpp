@@ -8,22 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-std::string Describe(const LOGFONTW& f) {
-    std::ostringstream text;
-    text << "height " << f.lfHeight << ", width " << f.lfWidth << ", weight " << f.lfWeight
-         << ", escapement " << f.lfEscapement << ", orientation " << f.lfOrientation << ", italic "
-         << int{f.lfItalic} << ", underline " << int{f.lfUnderline} << ", strike-out "
-         << int{f.lfStrikeOut} << ", charset " << int{f.lfCharSet} << ", precision "
-         << int{f.lfOutPrecision} << "/" << int{f.lfClipPrecision} << ", quality "
-         << int{f.lfQuality} << ", pitch and family " << int{f.lfPitchAndFamily} << ", face ";
-    for (const wchar_t* c = f.lfFaceName; *c != 0; ++c)
-        text << static_cast<char>(*c < 128 ? *c : '?');
-    return text.str();
+// Every field of a font description, the face as text, for comparing and printing.
+auto Fields(const LOGFONTW& f) {
+    return std::tuple(f.lfHeight, f.lfWidth, f.lfWeight, f.lfEscapement, f.lfOrientation,
+                      f.lfItalic, f.lfUnderline, f.lfStrikeOut, f.lfCharSet, f.lfOutPrecision,
+                      f.lfClipPrecision, f.lfQuality, f.lfPitchAndFamily,
+                      std::wstring(f.lfFaceName));
 }
 
 // Each of the four fonts is the entry's description with only height, width and weight set.
@@ -43,15 +39,13 @@ void ExpectFontsMadeFrom(const LOGFONTW& entry) {
         want.lfWeight = e.Weight;
         LOGFONTW made = {};
         ASSERT_EQ(GetObjectW(e.Font, sizeof made, &made), static_cast<int>(sizeof made));
-        EXPECT_EQ(Describe(made), Describe(want));
+        EXPECT_EQ(Fields(made), Fields(want));
     }
 }
 
 void ExpectNoFonts() {
-    EXPECT_EQ(UsageFont, nullptr);
-    EXPECT_EQ(TitleFont, nullptr);
-    EXPECT_EQ(HeadingFont, nullptr);
-    EXPECT_EQ(FooterFont, nullptr);
+    for (HFONT font : {UsageFont, TitleFont, HeadingFont, FooterFont})
+        EXPECT_EQ(font, nullptr);
 }
 
 ENUMLOGFONTEXW Entry(const wchar_t* fullName, const wchar_t* script, LONG weight) {

@@ -19,19 +19,18 @@ TEST(HelpTemplate, IsAnEnglishDialogExWithOneCloseButton) {
                                   MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_NE(found, nullptr);
     const auto* words = static_cast<const WORD*>(LockResource(LoadResource(nullptr, found)));
+    // clang-format off
     const std::vector<WORD> expected = {
-        1, 0xFFFF, 0, 0, 0, 0, 0x0848, 0x8080, // version, signature, help id,
-                                               // ex-style, style
+        1, 0xFFFF, 0, 0, 0, 0, 0x0848, 0x8080, // version, signature, help id, ex-style, style
         1, 0, 0, 260, 207,                     // one control; x, y, width, height
         0, 0, 0,                               // no menu, the dialog class, no caption
         8, 400, 0x0100,                        // 8 points, weight 400, not italic, charset 1
-        'M', 'S', ' ', 'S', 'h', 'e', 'l', 'l', ' ', 'D', 'l', 'g', 0, 0, 0, 0, 0, 0x0000,
-        0x5001,                                        // the button: help id,
-                                                       // ex-style, style
-        203, 186, 50, 14, 2, 0,                        // x, y, width, height, id 2
-        0xFFFF, 0x0080, 'C', 'l', 'o', 's', 'e', 0, 0, // button class, text, no creation
-                                                       // data
+        'M', 'S', ' ', 'S', 'h', 'e', 'l', 'l', ' ', 'D', 'l', 'g', 0,
+        0, 0, 0, 0, 0x0000, 0x5001,            // the button: help id, ex-style, style
+        203, 186, 50, 14, 2, 0,                // x, y, width, height, id 2
+        0xFFFF, 0x0080, 'C', 'l', 'o', 's', 'e', 0, 0, // button class, text, no creation data
     };
+    // clang-format on
     ASSERT_GE(SizeofResource(nullptr, found), expected.size() * sizeof(WORD));
     EXPECT_EQ(std::vector<WORD>(words, words + expected.size()), expected);
 }
