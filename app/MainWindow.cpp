@@ -9,6 +9,8 @@
 #include "ui/ComposeFrame.h"
 #include "ui/CursorCycle.h"
 #include "ui/Cursors.h"
+#include "ui/Fonts.h"
+#include "ui/HelpScreen.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
 #include "view/Zoom.h"
@@ -31,6 +33,7 @@ void OnCreate(HWND window) {
     BitBlt(SnapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
     ForgetComposedFrame();
+    SelectFonts(screen);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
     SizeCursorId = FirstSizeCursorId;
@@ -45,6 +48,10 @@ void OnDestroy() {
     DeleteObject(SnapshotBitmap);
     DeleteDC(SnapshotDC);
     DeleteObject(MarkPen);
+    DeleteObject(UsageFont);
+    DeleteObject(TitleFont);
+    DeleteObject(HeadingFont);
+    DeleteObject(FooterFont);
     ReleaseCapture();
     PostQuitMessage(0);
 }
@@ -71,6 +78,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_PAINT:
         ComposeFrame(window);
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1) ShowHelpScreen();
         break;
     case WM_CHAR:
         if (wParam == 13) {

@@ -12,7 +12,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # imagemagick for import and display; only the posix-thread MinGW compilers are used.
 PACKAGES=(cmake make g++ googletest libgtest-dev python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool xclip imagemagick x11-utils)
+  wine wine64 xvfb xdotool xclip imagemagick x11-utils
+  python3-fonttools fonts-liberation2)
 
 # Installs the Debian packages that are missing, or names them and stops when not root.
 install_missing_packages() {

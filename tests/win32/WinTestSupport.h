@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,3 +86,7 @@ bool SameRegion(const std::vector<RECT>& painted, const std::vector<RECT>& expec
 void PutClipboardText(const wchar_t* text);
 // The clipboard's Unicode text, or "<none>".
 std::wstring ClipboardText();
+
+// The screen's "Arial (Western)" font description as the platform enumerates it, if it offers
+// one; `scripts` (if given) receives the number of scripts it offers the family Arial in.
+std::optional<LOGFONTW> ScreenArialWestern(int* scripts = nullptr);
