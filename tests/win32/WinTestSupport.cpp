@@ -216,26 +216,28 @@ std::string ShownWindowTest::WindowDiffersFromFrame() const {
             return std::to_string(static_cast<int>(i) % width) + "," +
                    std::to_string(static_cast<int>(i) / width);
     return "";
-    std::optional<LOGFONTW> ScreenArialWestern(int* scripts) {
-        struct Found {
-            std::optional<LOGFONTW> Western;
-            int Scripts = 0;
-        } found;
-        LOGFONTW request = {};
-        request.lfCharSet = DEFAULT_CHARSET;
-        HDC screen = GetDC(nullptr);
-        EnumFontFamiliesExW(
-            screen, &request,
-            [](const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM value) -> int {
-                auto* entry = reinterpret_cast<const ENUMLOGFONTEXW*>(font);
-                auto* f = reinterpret_cast<Found*>(value);
-                if (std::wstring(entry->elfFullName) != L"Arial") return 1;
-                ++f->Scripts;
-                if (!f->Western && std::wstring(entry->elfScript) == L"Western") f->Western = *font;
-                return 1;
-            },
-            reinterpret_cast<LPARAM>(&found), 0);
-        ReleaseDC(nullptr, screen);
-        if (scripts != nullptr) *scripts = found.Scripts;
-        return found.Western;
-    }
+}
+
+std::optional<LOGFONTW> ScreenArialWestern(int* scripts) {
+    struct Found {
+        std::optional<LOGFONTW> Western;
+        int Scripts = 0;
+    } found;
+    LOGFONTW request = {};
+    request.lfCharSet = DEFAULT_CHARSET;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        screen, &request,
+        [](const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM value) -> int {
+            auto* entry = reinterpret_cast<const ENUMLOGFONTEXW*>(font);
+            auto* f = reinterpret_cast<Found*>(value);
+            if (std::wstring(entry->elfFullName) != L"Arial") return 1;
+            ++f->Scripts;
+            if (!f->Western && std::wstring(entry->elfScript) == L"Western") f->Western = *font;
+            return 1;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    if (scripts != nullptr) *scripts = found.Scripts;
+    return found.Western;
+}
