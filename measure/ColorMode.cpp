@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "measure/FrameSample.h"
+#include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
 #include "ui/Cursors.h"
 
@@ -23,6 +24,8 @@ void LeaveColorMode(HWND window) {
     ColorMode = false;
     SetModeCursor();
     InvalidateReadoutStrips(window);
+    // A box still being marked is outlined again in size mode.
+    if (Marking) InvalidateBoxOutline(window, &MarkBox);
     UpdateWindow(window);
 }
 

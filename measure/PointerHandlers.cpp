@@ -16,6 +16,8 @@ void InvalidateBoxOutline(HWND window, const MicroBox* box) {
 }
 
 void OnLeftButtonDown(HWND window, LPARAM lParam) {
+    // A press while still marking (its release went elsewhere) leaves an outline to erase.
+    if (Marking) InvalidateBoxOutline(window, &MarkBox);
     StartMarking(MessageX(lParam), MessageY(lParam));
     InvalidateBoxOutline(window, &MarkBox);
     InvalidateReadoutStrips(window);

@@ -74,3 +74,24 @@ TEST(SnapOutline, NegativeEdgesStillSnapOutward) {
 }
 
 } // namespace
+
+#include "ui/FrameChanges.h"
+
+namespace {
+
+TEST(FrameChanges, WholeWindowWhenTheViewMovedElseOutlinesAndTexts) {
+    const StretchPlan view = PlanStretch(0, 0, ToMicro(800), ToMicro(600), 1);
+    const StretchPlan zoomed =
+        PlanStretch(ToMicro(200), ToMicro(150), ToMicro(800), ToMicro(600), 2);
+    const PixelRect text1{20, 570, 120, 586}, text2{20, 20, 150, 36};
+    const FrameLayout last{true, view, true, {10, 20, 31, 26}, text1};
+    const FrameLayout next{true, view, false, {}, text2};
+    const std::vector<PixelRect> whole{{0, 0, 800, 600}};
+    EXPECT_EQ(FrameChanges(FrameLayout{}, next, 800, 600), whole) << "nothing composed yet";
+    EXPECT_EQ(FrameChanges(last, {true, zoomed, false, {}, text2}, 800, 600), whole);
+    const std::vector<PixelRect> lines{
+        {10, 20, 11, 26}, {30, 20, 31, 26}, {10, 20, 31, 21}, {10, 25, 31, 26}, text1, text2};
+    EXPECT_EQ(FrameChanges(last, next, 800, 600), lines);
+}
+
+} // namespace

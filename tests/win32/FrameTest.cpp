@@ -104,21 +104,33 @@ TEST_F(FrameTest, ZoomKeysFollowTheKeyTable) {
     }
 }
 
-TEST(FrameEdgeTest, ViewAtTheRightLimitReadsNothingPastTheSnapshot) {
-    // A 1366-pixel-wide screen at zoom 4: the rounded source starts at column 1025 and is
-    // 342 wide, one column past the snapshot. That column shows as empty (black).
-    PrepareStartUp();
-    ResetAppState(1366, 600);
-    HWND window = CreateMainWindow();
-    ASSERT_NE(window, nullptr);
-    PatBlt(SnapshotDC, 0, 0, 1366, 600, WHITENESS);
-    ZoomFactor = 4;
-    ViewOriginX = ScreenWidth - ScreenWidth / 4;
-    ShowMainWindow(window);
-    for (int x = 1356; x < 1366; ++x)
-        EXPECT_EQ(GetPixel(FrameDC, x, 100), x < 1362 ? 0xFFFFFFu : 0u) << x;
-    DestroyWindow(window);
-    PumpMessages();
+TEST(FrameEdgeTest, ViewAtTheFarLimitReadsNothingPastTheSnapshot) {
+    // 1366 wide at zoom 4: the rounded source starts at column 1025 and is 342 wide, one
+    // column past the snapshot, which shows as empty (black) from window column 1362.
+    // 1050 high at zoom 20: source row 998, 53 high, 52 inside, stretched over rows 0-1029.
+    const struct {
+        int Width, Height;
+        std::int16_t Zoom;
+        bool AlongX;
+        int From, FirstBlack, To;
+    } cases[] = {{1366, 600, 4, true, 1356, 1362, 1366}, {800, 1050, 20, false, 1020, 1030, 1050}};
+    for (const auto& c : cases) {
+        PrepareStartUp();
+        ResetAppState(c.Width, c.Height);
+        HWND window = CreateMainWindow();
+        ASSERT_NE(window, nullptr);
+        PatBlt(SnapshotDC, 0, 0, c.Width, c.Height, WHITENESS);
+        ZoomFactor = c.Zoom;
+        ViewOriginX = ScreenWidth - ScreenWidth / c.Zoom;
+        ViewOriginY = ScreenHeight - ScreenHeight / c.Zoom;
+        ShowMainWindow(window);
+        for (int i = c.From; i < c.To; ++i)
+            EXPECT_EQ(c.AlongX ? GetPixel(FrameDC, i, 100) : GetPixel(FrameDC, 700, i),
+                      i < c.FirstBlack ? 0xFFFFFFu : 0u)
+                << (c.AlongX ? "column " : "row ") << i;
+        DestroyWindow(window);
+        PumpMessages();
+    }
 }
 
 TEST_F(FrameTest, AReadoutWiderThanItsStripReachesTheWindowWhole) {

@@ -1,0 +1,78 @@
+#include "win32/RandomMessages.h"
+
+#include <cstdlib>
+
+MessageGenerator::MessageGenerator(std::uint32_t seed, int width, int height, bool hostile)
+    : Random(seed), Width(width), Height(height), Hostile(hostile) {}
+
+int MessageGenerator::Coordinate(int extent) {
+    static constexpr int Limits[] = {0, -1, 32767, -32768, 65535};
+    switch (Random() % 8) {
+    case 0:
+        return Limits[Random() % 5];
+    case 1: // off the screen, as a captured drag goes
+        return static_cast<int>(Random() % 600) - 300 + (Random() % 2 ? extent : 0);
+    default:
+        return static_cast<int>(Random() % static_cast<unsigned>(extent));
+    }
+}
+
+LPARAM MessageGenerator::Position() {
+    if (Random() % 4 == 0) {
+        X = Coordinate(Width);
+        Y = Coordinate(Height);
+    } else { // a small step, as a drag makes
+        X += static_cast<int>(Random() % 31) - 15;
+        Y += static_cast<int>(Random() % 31) - 15;
+    }
+    return MAKELPARAM(X & 0xFFFF, Y & 0xFFFF);
+}
+
+WPARAM MessageGenerator::Buttons() const {
+    return (LeftHeld ? MK_LBUTTON : 0) | (RightHeld ? MK_RBUTTON : 0);
+}
+
+RandomMessage MessageGenerator::Next() {
+    const unsigned kind = Random() % 20;
+    if (kind < 10) return {WM_MOUSEMOVE, Buttons(), Position()};
+    if (kind < 14) {
+        static constexpr UINT Left[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK};
+        static constexpr UINT Right[] = {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK};
+        const UINT message = (kind < 12 ? Left : Right)[Random() % 3];
+        bool& held = kind < 12 ? LeftHeld : RightHeld;
+        held = message != WM_LBUTTONUP && message != WM_RBUTTONUP;
+        return {message, Buttons(), Position()};
+    }
+    const LPARAM repeat = Random() % 4 ? 0x00010001 : 0x40010001; // sometimes auto-repeated
+    if (Hostile && kind == 19) {
+        WPARAM key = Random() % 256;
+        if (key == VK_F1) key = VK_F2; // the modal panel is tested on its own
+        return {WM_KEYDOWN, key, repeat};
+    }
+    if (Hostile && kind == 18) {
+        WPARAM character = Random() % 65536;
+        if (character == 27) character = 28; // Escape would end the run
+        return {WM_CHAR, character, repeat};
+    }
+    static constexpr wchar_t Keys[] = L"1234567890  \r\r";
+    return {WM_CHAR, static_cast<WPARAM>(Keys[Random() % 15]), repeat};
+}
+
+std::string Describe(const RandomMessage& m) {
+    const auto x = static_cast<std::int16_t>(m.LParam & 0xFFFF);
+    const auto y = static_cast<std::int16_t>((m.LParam >> 16) & 0xFFFF);
+    switch (m.Message) {
+    case WM_CHAR:
+        return "WM_CHAR " + std::to_string(m.WParam);
+    case WM_KEYDOWN:
+        return "WM_KEYDOWN " + std::to_string(m.WParam);
+    default:
+        return "message " + std::to_string(m.Message) + " at " + std::to_string(x) + "," +
+               std::to_string(y);
+    }
+}
+
+long EnvironmentNumber(const char* name, long fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != 0 ? std::strtol(text, nullptr, 10) : fallback;
+}

@@ -1,0 +1,40 @@
+// Seeded random input for the main window, as a user makes it or as a hostile sender might:
+// moves anywhere (off the screen and at the 16-bit limits too), presses, releases, drags and
+// double clicks of both buttons, and keys.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+struct RandomMessage {
+    UINT Message;
+    WPARAM WParam;
+    LPARAM LParam;
+};
+
+class MessageGenerator {
+  public:
+    // Without `hostile` the keys are the tool's own (digits, Space, Enter); with it, every
+    // 16-bit character but Escape and a key-down of every virtual key but F1.
+    MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
+    RandomMessage Next();
+
+  private:
+    int Coordinate(int extent);
+    LPARAM Position();
+    WPARAM Buttons() const;
+    std::mt19937 Random;
+    int Width, Height;
+    bool Hostile;
+    int X = 0, Y = 0;
+    bool LeftHeld = false, RightHeld = false;
+};
+
+// "WM_MOUSEMOVE 12,-3" and the like, for failure messages.
+std::string Describe(const RandomMessage& message);
+
+// A number from the environment variable `name`, or `fallback` when it is not set.
+long EnvironmentNumber(const char* name, long fallback);
