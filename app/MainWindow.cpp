@@ -18,16 +18,46 @@
 
 namespace {
 
-void OnCreate(HWND window) {
+// A screen-sized bitmap like the screen's, or else a 32-bit DIB section of the same size,
+// which the platform may still find room for when memory runs short.
+HBITMAP CreateScreenBitmap(HDC screen, int width, int height) {
+    if (HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height)) return bitmap;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    return CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+// Releases the frame and the snapshot with their bitmaps; safe to repeat.
+void ReleaseSurfaces() {
+    SelectObject(FrameDC, FrameOldBitmap);
+    DeleteObject(FrameBitmap);
+    DeleteDC(FrameDC);
+    SelectObject(SnapshotDC, SnapshotOldBitmap);
+    DeleteObject(SnapshotBitmap);
+    DeleteDC(SnapshotDC);
+    FrameDC = SnapshotDC = nullptr;
+    FrameBitmap = SnapshotBitmap = nullptr;
+    FrameOldBitmap = SnapshotOldBitmap = nullptr;
+}
+
+// False when the drawing surfaces could not be made: the window is then not created, for a
+// black screen that seems to work would be worse, and nothing made is kept.
+bool OnCreate(HWND window) {
     HDC screen = GetDC(nullptr);
     const int width = ScreenPixelWidth();
     const int height = ScreenPixelHeight();
     FrameDC = CreateCompatibleDC(screen);
-    FrameBitmap = CreateCompatibleBitmap(screen, width, height);
+    FrameBitmap = CreateScreenBitmap(screen, width, height);
     FrameOldBitmap = SelectObject(FrameDC, FrameBitmap);
     SnapshotDC = CreateCompatibleDC(screen);
-    SnapshotBitmap = CreateCompatibleBitmap(screen, width, height);
+    SnapshotBitmap = CreateScreenBitmap(screen, width, height);
     SnapshotOldBitmap = SelectObject(SnapshotDC, SnapshotBitmap);
+    if (!FrameDC || !FrameBitmap || !SnapshotDC || !SnapshotBitmap) {
+        ReleaseSurfaces();
+        ReleaseDC(nullptr, screen);
+        return false;
+    }
     MarkPen = CreatePen(PS_DOT, 1, 0x020000FF);
     HollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     BitBlt(SnapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
@@ -38,20 +68,18 @@ void OnCreate(HWND window) {
     SetCapture(window);
     SizeCursorId = FirstSizeCursorId;
     SetModeCursor();
+    return true;
 }
 
 void OnDestroy() {
-    SelectObject(FrameDC, FrameOldBitmap);
-    DeleteObject(FrameBitmap);
-    DeleteDC(FrameDC);
-    SelectObject(SnapshotDC, SnapshotOldBitmap);
-    DeleteObject(SnapshotBitmap);
-    DeleteDC(SnapshotDC);
+    ReleaseSurfaces();
     DeleteObject(MarkPen);
     DeleteObject(UsageFont);
     DeleteObject(TitleFont);
     DeleteObject(HeadingFont);
     DeleteObject(FooterFont);
+    MarkPen = nullptr;
+    UsageFont = TitleFont = HeadingFont = FooterFont = nullptr;
     ReleaseCapture();
     PostQuitMessage(0);
 }
@@ -68,7 +96,7 @@ void OnZoomKey(HWND window, WPARAM character) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        OnCreate(window);
+        if (!OnCreate(window)) return -1;
         break;
     case WM_DESTROY:
         OnDestroy();

@@ -34,6 +34,7 @@ void* PatchImport(const char* name, void* replacement) {
 template <typename F> struct Hook { F Original = nullptr; };
 Hook<decltype(&CreateCompatibleDC)> MakeDC;
 Hook<decltype(&CreateCompatibleBitmap)> MakeBitmap;
+Hook<decltype(&CreateDIBSection)> MakeSection;
 Hook<decltype(&CreatePen)> MakePen;
 Hook<decltype(&CreateFontIndirectW)> MakeFont;
 Hook<decltype(&DeleteObject)> Delete;
@@ -50,8 +51,20 @@ HGDIOBJ Note(HGDIOBJ object) {
 HDC WINAPI CountedCreateCompatibleDC(HDC dc) {
     return static_cast<HDC>(Note(MakeDC.Original(dc)));
 }
+bool Refused(int GdiLedger::*failures) {
+    if (!Current || Current->*failures <= 0) return false;
+    --(Current->*failures);
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return true;
+}
 HBITMAP WINAPI CountedCreateCompatibleBitmap(HDC dc, int w, int h) {
+    if (Refused(&GdiLedger::FailCompatibleBitmaps)) return nullptr;
     return static_cast<HBITMAP>(Note(MakeBitmap.Original(dc, w, h)));
+}
+HBITMAP WINAPI CountedCreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits,
+                                       HANDLE section, DWORD offset) {
+    if (Refused(&GdiLedger::FailDibSections)) return nullptr;
+    return static_cast<HBITMAP>(Note(MakeSection.Original(dc, info, usage, bits, section, offset)));
 }
 HPEN WINAPI CountedCreatePen(int style, int width, COLORREF color) {
     return static_cast<HPEN>(Note(MakePen.Original(style, width, color)));
@@ -82,6 +95,7 @@ GdiLedger::GdiLedger() {
     Current = this;
     Install(MakeDC, "CreateCompatibleDC", &CountedCreateCompatibleDC);
     Install(MakeBitmap, "CreateCompatibleBitmap", &CountedCreateCompatibleBitmap);
+    Install(MakeSection, "CreateDIBSection", &CountedCreateDIBSection);
     Install(MakePen, "CreatePen", &CountedCreatePen);
     Install(MakeFont, "CreateFontIndirectW", &CountedCreateFontIndirectW);
     Install(Delete, "DeleteObject", &CountedDeleteObject);

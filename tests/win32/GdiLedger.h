@@ -1,6 +1,7 @@
 // Counts the GDI objects that the program code makes and releases, by routing this test
 // executable's imports of the creating and deleting calls through counting wrappers.
-// (Wine's GetGuiResources reports no GDI counts, so the count is kept here.)
+// (Wine's GetGuiResources reports no GDI counts, so the count is kept here.) It can also make
+// the bitmap calls fail.
 #pragma once
 
 #include <windows.h>
@@ -12,4 +13,7 @@ struct GdiLedger {
     ~GdiLedger();
     std::set<HGDIOBJ> Live; // made and not yet deleted
     int Made = 0;
+    // The next this many calls fail as when memory runs short.
+    int FailCompatibleBitmaps = 0;
+    int FailDibSections = 0;
 };
