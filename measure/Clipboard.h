@@ -3,5 +3,5 @@
 
 #include <windows.h>
 
-// Silent when the clipboard is held by another program or memory runs out.
+// Silent when the clipboard stays held by another program for about 50 ms, or memory runs out.
 void CopyTextToClipboard(HWND owner, const wchar_t* text);

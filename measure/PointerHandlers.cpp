@@ -11,7 +11,7 @@
 void InvalidateBoxOutline(HWND window, const MicroBox* box) {
     for (const PixelRect& strip : OutlineStrips(*box, ZoomFactor)) {
         const RECT r = ToRect(strip);
-        InvalidateRect(window, &r, FALSE);
+        InvalidateFrameArea(window, &r);
     }
 }
 

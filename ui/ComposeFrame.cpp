@@ -6,6 +6,9 @@
 #include "measure/ReadoutText.h"
 #include "ui/FrameChanges.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Width of the read-out text that the frame and the window hold now.
@@ -13,6 +16,11 @@ std::int64_t DrawnReadoutWidth = 0;
 
 // What FrameDC holds: a repaint recomposes only where the new frame can differ from it.
 FrameLayout Composed;
+
+// What the tool has marked for repainting since the last paint. The window still shows the
+// frame there; the rest of an update region was uncovered by something else.
+std::vector<RECT> RequestedRects;
+bool RequestedWhole = false;
 
 StretchPlan CurrentView() {
     return PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
@@ -48,19 +56,24 @@ int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
 }
 
 struct Readout {
-    wchar_t Text[ReadoutTextLength];
     int Length;
     FrameLayout Layout; // where this state's picture, outline and text go
 };
 
 // Formats the read-out text and measures it in dc's font.
 void PlanFrame(HDC dc, Readout& frame) {
-    frame.Length = FormatReadout(frame.Text);
+    FrameLayout& layout = frame.Layout;
+    wchar_t text[ReadoutTextLength] = {};
+    frame.Length = FormatReadout(text);
+    std::copy(std::begin(text), std::end(text), layout.Text.begin());
     SIZE extent = {};
-    GetTextExtentPoint32W(dc, frame.Text, frame.Length, &extent);
+    GetTextExtentPoint32W(dc, layout.Text.data(), frame.Length, &extent);
     const std::int64_t top = ReadoutTop(CursorX, CursorY, ScreenHeight);
-    frame.Layout = {true, CurrentView(), !ColorMode && Marking, SnapOutline(MarkBox, ZoomFactor),
-                    PixelRect{20, top, 20 + extent.cx, top + extent.cy}};
+    layout.Composed = true;
+    layout.View = CurrentView();
+    layout.HasOutline = !ColorMode && Marking;
+    layout.Outline = SnapOutline(MarkBox, ZoomFactor);
+    layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
 }
 
 // Draws the frame into dc: the picture inside each of the rectangles only, then the outline
@@ -74,14 +87,51 @@ void DrawFrame(HDC dc, const Readout& frame, const std::vector<PixelRect>& rects
     }
     SelectClipRgn(dc, nullptr);
     if (frame.Layout.HasOutline) DrawBoxOutline(dc, frame.Layout.Outline);
-    TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Text, frame.Length);
+    TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Layout.Text.data(),
+             frame.Length);
 }
 
 void InvalidateStrips(HWND window, std::int64_t textWidth) {
     for (const PixelRect& strip : ReadoutStrips(ScreenHeight, textWidth)) {
         const RECT r = ToRect(strip);
-        InvalidateRect(window, &r, FALSE);
+        InvalidateFrameArea(window, &r);
     }
+}
+
+HRGN RegionOf(const std::vector<RECT>& rects) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    for (const RECT& r : rects) {
+        HRGN part = CreateRectRgnIndirect(&r);
+        CombineRgn(region, region, part, RGN_OR);
+        DeleteObject(part);
+    }
+    return region;
+}
+
+// Where the window must take the frame: what changed in it, and what something else
+// uncovered. A change outside the area the tool marked is added to it, so that the window
+// never falls behind the frame. The tool's own requests are forgotten here.
+HRGN CopyArea(HWND window, const std::vector<PixelRect>& changes) {
+    std::vector<RECT> changed;
+    for (const PixelRect& r : changes)
+        changed.push_back(ToRect(r));
+    HRGN copy = RegionOf(changed);
+    HRGN update = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(window, update, FALSE);
+    HRGN outside = CreateRectRgn(0, 0, 0, 0);
+    if (CombineRgn(outside, copy, update, RGN_DIFF) != NULLREGION)
+        InvalidateRgn(window, outside, FALSE);
+    if (!RequestedWhole) {
+        HRGN requested = RegionOf(RequestedRects);
+        CombineRgn(update, update, requested, RGN_DIFF);
+        CombineRgn(copy, copy, update, RGN_OR);
+        DeleteObject(requested);
+    }
+    DeleteObject(outside);
+    DeleteObject(update);
+    RequestedRects.clear();
+    RequestedWhole = false;
+    return copy;
 }
 
 } // namespace
@@ -92,21 +142,35 @@ void ComposeFrame(HWND window) {
     const std::int64_t textWidth = frame.Layout.Readout.Right - frame.Layout.Readout.Left;
     // A line wider than the strips reaches the window whole, wherever it stands.
     if (textWidth > ReadoutStripWidth) InvalidateStrips(window, textWidth);
+    const std::vector<PixelRect> changes =
+        FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
+    HRGN copy = CopyArea(window, changes);
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window, &paint);
-    DrawFrame(FrameDC, frame,
-              FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight()));
+    DrawFrame(FrameDC, frame, changes);
     Composed = frame.Layout;
     DrawnReadoutWidth = textWidth;
-    // The copy is clipped to the update region, which may hold more than what changed.
-    const RECT& r = paint.rcPaint;
+    SelectClipRgn(target, copy);
+    RECT r;
+    GetRgnBox(copy, &r);
     BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, FrameDC, r.left, r.top,
            SRCCOPY);
     EndPaint(window, &paint);
+    DeleteObject(copy);
 }
 
 void ForgetComposedFrame() {
     Composed = {};
+    RequestedRects.clear();
+    RequestedWhole = false;
+}
+
+void InvalidateFrameArea(HWND window, const RECT* area) {
+    if (area != nullptr)
+        RequestedRects.push_back(*area);
+    else
+        RequestedWhole = true;
+    InvalidateRect(window, area, FALSE);
 }
 
 void ComposeWholeFrame(HDC dc) {

@@ -13,5 +13,9 @@ void ForgetComposedFrame();
 // Composes the whole frame of the current state into dc, as the back buffer holds it.
 void ComposeWholeFrame(HDC dc);
 
+// Marks an area of the window (all of it when null) for repainting, without erasing, because
+// the state changed there.
+void InvalidateFrameArea(HWND window, const RECT* area);
+
 // Marks both read-out strips (top first) for repainting, without erasing.
 void InvalidateReadoutStrips(HWND window);

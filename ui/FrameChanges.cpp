@@ -23,9 +23,13 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
                                     std::int64_t width, std::int64_t height) {
     if (!last.Composed || !SameView(last.View, next.View)) return {{0, 0, width, height}};
     std::vector<PixelRect> rects;
-    if (last.HasOutline) AddOutline(rects, last.Outline);
-    if (next.HasOutline) AddOutline(rects, next.Outline);
-    rects.push_back(last.Readout);
-    rects.push_back(next.Readout);
+    if (last.HasOutline != next.HasOutline || last.Outline != next.Outline) {
+        if (last.HasOutline) AddOutline(rects, last.Outline);
+        if (next.HasOutline) AddOutline(rects, next.Outline);
+    }
+    if (last.Readout != next.Readout || last.Text != next.Text) {
+        rects.push_back(last.Readout);
+        rects.push_back(next.Readout);
+    }
     return rects;
 }

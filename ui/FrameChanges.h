@@ -2,8 +2,10 @@
 // those pixels: the rest of the back buffer already shows the state.
 #pragma once
 
+#include "measure/ReadoutText.h"
 #include "ui/FrameGeometry.h"
 
+#include <array>
 #include <vector>
 
 // What a composition put where.
@@ -13,10 +15,11 @@ struct FrameLayout {
     bool HasOutline = false;
     PixelRect Outline; // the snapped outline's rectangle, right and bottom exclusive
     PixelRect Readout; // the cells of the read-out text
+    std::array<wchar_t, ReadoutTextLength> Text = {};
 };
 
 // The rectangles in which `next` can differ from `last` on a width x height window: all of
-// it when nothing was composed yet or the view changed; else the lines of both outlines and
-// both read-out texts.
+// it when nothing was composed yet or the view changed; else the lines of both outlines if
+// the outline changed, and both read-out texts if the text or its place changed.
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height);

@@ -1,10 +1,11 @@
 #include "view/PanStep.h"
 
 #include "app/MessagePoint.h"
+#include "ui/ComposeFrame.h"
 #include "view/Pan.h"
 
 void PanStep(HWND window, LPARAM lParam) {
     PanTo(MessageX(lParam), MessageY(lParam));
-    InvalidateRect(window, nullptr, FALSE);
+    InvalidateFrameArea(window, nullptr);
     UpdateWindow(window);
 }

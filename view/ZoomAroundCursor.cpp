@@ -1,6 +1,7 @@
 #include "view/ZoomAroundCursor.h"
 
 #include "app/AppState.h"
+#include "ui/ComposeFrame.h"
 #include "view/Zoom.h"
 
 void ZoomAroundCursor(HWND window, std::int16_t oldFactor) {
@@ -8,6 +9,6 @@ void ZoomAroundCursor(HWND window, std::int16_t oldFactor) {
     GetCursorPos(&pointer); // the client area is the screen, so this is a window position
     const PixelPoint moved = ZoomViewAroundPoint(pointer.x, pointer.y, oldFactor);
     SetCursorPos(ToPlatformInt(moved.X), ToPlatformInt(moved.Y));
-    InvalidateRect(window, nullptr, FALSE);
+    InvalidateFrameArea(window, nullptr);
     UpdateWindow(window);
 }

@@ -79,19 +79,29 @@ TEST(SnapOutline, NegativeEdgesStillSnapOutward) {
 
 namespace {
 
-TEST(FrameChanges, WholeWindowWhenTheViewMovedElseOutlinesAndTexts) {
+TEST(FrameChanges, AllWhenTheViewMovedElseChangedOutlinesAndTexts) {
     const StretchPlan view = PlanStretch(0, 0, ToMicro(800), ToMicro(600), 1);
     const StretchPlan zoomed =
         PlanStretch(ToMicro(200), ToMicro(150), ToMicro(800), ToMicro(600), 2);
-    const PixelRect text1{20, 570, 120, 586}, text2{20, 20, 150, 36};
-    const FrameLayout last{true, view, true, {10, 20, 31, 26}, text1};
-    const FrameLayout next{true, view, false, {}, text2};
-    const std::vector<PixelRect> whole{{0, 0, 800, 600}};
-    EXPECT_EQ(FrameChanges(FrameLayout{}, next, 800, 600), whole) << "nothing composed yet";
-    EXPECT_EQ(FrameChanges(last, {true, zoomed, false, {}, text2}, 800, 600), whole);
-    const std::vector<PixelRect> lines{
-        {10, 20, 11, 26}, {30, 20, 31, 26}, {10, 20, 31, 21}, {10, 25, 31, 26}, text1, text2};
-    EXPECT_EQ(FrameChanges(last, next, 800, 600), lines);
+    const PixelRect box{10, 20, 31, 26}, bottom{20, 570, 120, 586}, top{20, 20, 150, 36};
+    const FrameLayout last{true, view, true, box, bottom, {L'A'}};
+    const std::vector<PixelRect> whole{{0, 0, 800, 600}}, none;
+    const std::vector<PixelRect> outline{
+        {10, 20, 11, 26}, {30, 20, 31, 26}, {10, 20, 31, 21}, {10, 25, 31, 26}};
+    const struct {
+        const char* Name;
+        FrameLayout Next;
+        std::vector<PixelRect> Changes;
+    } cases[] = {
+        {"the same frame", last, none},
+        {"zoomed", {true, zoomed, true, box, bottom, {L'A'}}, whole},
+        {"outline gone", {true, view, false, box, bottom, {L'A'}}, outline},
+        {"text changed", {true, view, true, box, bottom, {L'B'}}, {bottom, bottom}},
+        {"text moved", {true, view, true, box, top, {L'A'}}, {bottom, top}},
+    };
+    EXPECT_EQ(FrameChanges(FrameLayout{}, last, 800, 600), whole) << "nothing composed yet";
+    for (const auto& c : cases)
+        EXPECT_EQ(FrameChanges(last, c.Next, 800, 600), c.Changes) << c.Name;
 }
 
 } // namespace

@@ -99,6 +99,16 @@ TEST_F(RandomInputTest, BackBufferIsAWholeCompositionAndTheWindowShowsIt) {
     for (long step = 0; step < count; ++step) {
         const RandomMessage m = messages.Next();
         SendMessageW(window, m.Message, m.WParam, m.LParam);
+        if (step % 37 == 0) { // something covered part of the window and went away
+            const int x = static_cast<int>(step * 7919 % shownWidth),
+                      y = static_cast<int>(step * 104729 % shownHeight);
+            const RECT covered = {x, y, x + 200, y + 120};
+            HDC windowDc = GetDC(window);
+            FillRect(windowDc, &covered, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+            ReleaseDC(window, windowDc);
+            InvalidateRect(window, &covered, FALSE);
+            UpdateWindow(window);
+        }
         ComposeWholeFrame(whole.Dc);
         BitBlt(frame.Dc, 0, 0, Width, Height, FrameDC, 0, 0, SRCCOPY);
         const std::string composed = FirstDifference(frame, whole, Width, Height);

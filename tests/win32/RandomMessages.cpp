@@ -1,7 +1,5 @@
 #include "win32/RandomMessages.h"
 
-#include <cstdlib>
-
 MessageGenerator::MessageGenerator(std::uint32_t seed, int width, int height, bool hostile)
     : Random(seed), Width(width), Height(height), Hostile(hostile) {}
 
@@ -70,9 +68,4 @@ std::string Describe(const RandomMessage& m) {
         return "message " + std::to_string(m.Message) + " at " + std::to_string(x) + "," +
                std::to_string(y);
     }
-}
-
-long EnvironmentNumber(const char* name, long fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != 0 ? std::strtol(text, nullptr, 10) : fallback;
 }

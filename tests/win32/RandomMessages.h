@@ -35,6 +35,3 @@ class MessageGenerator {
 
 // "WM_MOUSEMOVE 12,-3" and the like, for failure messages.
 std::string Describe(const RandomMessage& message);
-
-// A number from the environment variable `name`, or `fallback` when it is not set.
-long EnvironmentNumber(const char* name, long fallback);

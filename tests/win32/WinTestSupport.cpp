@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "unit/StateFixture.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <map>
@@ -177,6 +178,45 @@ bool SameRegion(const std::vector<RECT>& painted, const std::vector<RECT>& expec
     DeleteObject(b);
     DeleteObject(bounds);
     return same;
+}
+
+long EnvironmentNumber(const char* name, long fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != 0 ? std::strtol(text, nullptr, 10) : fallback;
+}
+
+ClipboardHolder::ClipboardHolder(int holdMs)
+    : Ready(CreateEventW(nullptr, TRUE, FALSE, L"TarvokTestClipboardHeld")),
+      Release(CreateEventW(nullptr, TRUE, FALSE, L"TarvokTestClipboardRelease")) {
+    ResetEvent(Ready);
+    ResetEvent(Release);
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring command = path;
+    command = L"\"" + command.substr(0, command.find_last_of(L"\\/") + 1) +
+              L"clipboard_holder.exe\" " + std::to_wstring(holdMs > 0 ? holdMs : 20000);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &Process))
+        WaitForSingleObject(Ready, 20000);
+}
+
+int ClipboardHolder::ExitCode() {
+    SetEvent(Release);
+    if (Process.hProcess == nullptr) return -1;
+    WaitForSingleObject(Process.hProcess, 20000);
+    DWORD code = 1;
+    GetExitCodeProcess(Process.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+ClipboardHolder::~ClipboardHolder() {
+    ExitCode();
+    if (Process.hProcess) CloseHandle(Process.hProcess);
+    if (Process.hThread) CloseHandle(Process.hThread);
+    CloseHandle(Ready);
+    CloseHandle(Release);
 }
 
 void PutClipboardText(const wchar_t* text) {

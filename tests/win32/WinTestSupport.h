@@ -82,6 +82,22 @@ class ShownWindowTest : public ::testing::Test {
 // to the window's client area, as the platform clips invalidated rectangles.
 bool SameRegion(const std::vector<RECT>& painted, const std::vector<RECT>& expected, HWND window);
 
+// A number from the environment variable `name`, or `fallback` when it is not set: longer
+// runs of the random and storm tests.
+long EnvironmentNumber(const char* name, long fallback);
+
+// Another process holding the clipboard open from construction: for holdMs milliseconds, or
+// until destruction when holdMs is 0.
+struct ClipboardHolder {
+    explicit ClipboardHolder(int holdMs = 0);
+    ~ClipboardHolder();
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+    int ExitCode(); // lets go of the clipboard and waits for the process to end
+    HANDLE Ready, Release;
+    PROCESS_INFORMATION Process = {};
+};
+
 // Sets the clipboard to a text, as another program would.
 void PutClipboardText(const wchar_t* text);
 // The clipboard's Unicode text, or "<none>".
