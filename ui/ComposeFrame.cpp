@@ -155,6 +155,7 @@ void ComposeFrame(HWND window) {
     GetRgnBox(copy, &r);
     BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, FrameDC, r.left, r.top,
            SRCCOPY);
+    SelectClipRgn(target, nullptr); // the window keeps this context: leave it unclipped
     EndPaint(window, &paint);
     DeleteObject(copy);
 }

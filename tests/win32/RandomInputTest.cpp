@@ -3,14 +3,19 @@
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "app/MainWindow.h"
+#include "measure/ReadoutText.h"
 #include "ui/ComposeFrame.h"
 #include "unit/StateFixture.h"
+#include "win32/GdiLedger.h"
 #include "win32/RandomMessages.h"
 #include "win32/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <psapi.h>
+#include <regex>
 
 namespace {
 
@@ -121,6 +126,68 @@ TEST_F(RandomInputTest, BackBufferIsAWholeCompositionAndTheWindowShowsIt) {
             << "seed " << seed << ", step " << step << ", " << Describe(m)
             << ": the window does not show the back buffer";
     }
+}
+
+// What is wrong with the state after a message, or "" when every invariant holds.
+std::string BrokenInvariant() {
+    if (ViewOriginX < 0 || ViewOriginX > ScreenWidth - ScreenWidth / ZoomFactor ||
+        ViewOriginY < 0 || ViewOriginY > ScreenHeight - ScreenHeight / ZoomFactor)
+        return "view origin outside the snapshot";
+    static const std::int16_t factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
+    if (std::find(std::begin(factors), std::end(factors), ZoomFactor) == std::end(factors))
+        return "zoom factor " + std::to_string(ZoomFactor);
+    if (MarkBox.Left >= MarkBox.Right || MarkBox.Top >= MarkBox.Bottom) return "box edges crossed";
+    static const std::wregex position(L"X: -?\\d+, Y: -?\\d+");
+    static const std::wregex size(L"X: -?\\d+, Y: -?\\d+    Size: \\d+ X \\d+");
+    static const std::wregex colour(L"X: -?\\d+, Y: -?\\d+    R: \\d{1,3}, G: \\d{1,3}, B: "
+                                    L"\\d{1,3}    Color: #[0-9A-F]{6}");
+    wchar_t text[ReadoutTextLength];
+    if (ColorMode) {
+        FormatColorText(&MarkBox, text);
+        if (!std::regex_match(text, colour)) return "colour text";
+    } else if (Marking) {
+        FormatSizeText(&MarkBox, text);
+        if (!std::regex_match(text, size)) return "size text";
+    } else {
+        FormatPositionText(&MarkBox, text);
+        if (!std::regex_match(text, position)) return "position text";
+    }
+    return "";
+}
+
+double PrivateMegabytes() {
+    PROCESS_MEMORY_COUNTERS memory = {};
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    return static_cast<double>(memory.PagefileUsage) / 1048576.0;
+}
+
+TEST_F(RandomInputTest, HostileInputKeepsEveryInvariantAndLeaksNothing) {
+    const long count = EnvironmentNumber("TARVOK_HOSTILE_MESSAGES", 10000);
+    const auto seed = static_cast<std::uint32_t>(EnvironmentNumber("TARVOK_SEED", 20261207));
+    MessageGenerator messages(seed, Width, Height, true);
+    GdiLedger ledger; // counts what is made from here on
+    double settled = 0;
+    LARGE_INTEGER start, end, frequency;
+    QueryPerformanceCounter(&start);
+    for (long step = 0; step < count; ++step) {
+        const RandomMessage m = messages.Next();
+        SendMessageW(window, m.Message, m.WParam, m.LParam);
+        const std::string broken = BrokenInvariant();
+        ASSERT_EQ(broken, "") << "seed " << seed << ", step " << step << ", " << Describe(m);
+        if (step % 1000 == 999) PumpMessages(); // the pointer warps of zoom keys queue moves
+        if (step == 999) settled = PrivateMegabytes();
+    }
+    QueryPerformanceCounter(&end);
+    QueryPerformanceFrequency(&frequency);
+    const double grown = PrivateMegabytes() - settled;
+    std::printf("%ld messages in %.1f s; private memory grew by %.2f MB after the first 1000\n",
+                count,
+                static_cast<double>(end.QuadPart - start.QuadPart) /
+                    static_cast<double>(frequency.QuadPart),
+                grown);
+    EXPECT_TRUE(ledger.Live.empty()) << ledger.Live.size() << " GDI objects made and kept";
+    EXPECT_LT(grown, 2.0) << "MB of private memory";
+    EXPECT_TRUE(IsWindow(window));
 }
 
 } // namespace

@@ -43,13 +43,13 @@ RandomMessage MessageGenerator::Next() {
     }
     const LPARAM repeat = Random() % 4 ? 0x00010001 : 0x40010001; // sometimes auto-repeated
     if (Hostile && kind == 19) {
-        WPARAM key = Random() % 256;
-        if (key == VK_F1) key = VK_F2; // the modal panel is tested on its own
+        WPARAM key = NextKey++ % 256;
+        if (key == VK_F1) key = NextKey++ % 256; // the modal panel is tested on its own
         return {WM_KEYDOWN, key, repeat};
     }
-    if (Hostile && kind == 18) {
-        WPARAM character = Random() % 65536;
-        if (character == 27) character = 28; // Escape would end the run
+    if (Hostile && kind >= 17) {
+        WPARAM character = NextCharacter++ % 65536;
+        if (character == 27) character = NextCharacter++ % 65536; // Escape would end the run
         return {WM_CHAR, character, repeat};
     }
     static constexpr wchar_t Keys[] = L"1234567890  \r\r";

@@ -18,7 +18,7 @@ struct RandomMessage {
 class MessageGenerator {
   public:
     // Without `hostile` the keys are the tool's own (digits, Space, Enter); with it, every
-    // 16-bit character but Escape and a key-down of every virtual key but F1.
+    // 16-bit character but Escape and a key-down of every virtual key but F1, in turn.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
     RandomMessage Next();
 
@@ -31,6 +31,7 @@ class MessageGenerator {
     bool Hostile;
     int X = 0, Y = 0;
     bool LeftHeld = false, RightHeld = false;
+    unsigned NextCharacter = 0, NextKey = 0; // hostile input sweeps all of them in turn
 };
 
 // "WM_MOUSEMOVE 12,-3" and the like, for failure messages.
