@@ -2,6 +2,7 @@
 
 MicroCoord ScreenWidth = 0;
 MicroCoord ScreenHeight = 0;
+int ScreenDpi = 96;
 
 std::int16_t ZoomFactor = 1;
 MicroCoord ViewOriginX = 0;

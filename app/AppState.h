@@ -11,6 +11,7 @@ constexpr int ColorWebTextLength = 64;
 
 extern MicroCoord ScreenWidth;
 extern MicroCoord ScreenHeight;
+extern int ScreenDpi; // read once at start; 96 is an unscaled display
 
 extern std::int16_t ZoomFactor;
 extern MicroCoord ViewOriginX;

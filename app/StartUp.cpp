@@ -13,6 +13,21 @@ void RecordScreenSize() {
     ScreenHeight = ToMicro(GetSystemMetrics(SM_CYSCREEN));
 }
 
+// The primary screen's DPI: the window's, where the platform can tell it (from Windows 10 on),
+// else the screen's logical pixels per inch.
+int ReadScreenDpi(HWND window) {
+    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+    const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    int dpi = getDpiForWindow != nullptr ? static_cast<int>(getDpiForWindow(window)) : 0;
+    if (dpi <= 0) {
+        HDC screen = GetDC(nullptr);
+        dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi : 96;
+}
+
 int RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -71,6 +86,7 @@ int RunTarvok(HINSTANCE instance) {
     if (!RegisterMainWindowClass()) return 0;
     MainWindowHandle = CreateMainWindow();
     if (MainWindowHandle == nullptr) return 0;
+    ScreenDpi = ReadScreenDpi(MainWindowHandle);
     ShowWindow(MainWindowHandle, SW_SHOW);
     UpdateWindow(MainWindowHandle);
     return RunMessageLoop();

@@ -1,6 +1,7 @@
 #include "measure/ReadoutText.h"
 
 #include "app/AppState.h"
+#include "measure/ScaledUnits.h"
 
 #include <charconv>
 #include <cstdint>
@@ -57,6 +58,20 @@ void WritePosition(TextWriter& out, SnapshotPoint p) {
     out.Number(RoundMicro(p.Y + ViewOriginY));
 }
 
+// On a scaled display, the same two numbers in the units designs use, e.g.
+// "    (361 X 240 at 150 %)"; nothing at 100 %.
+void WriteScaled(TextWriter& out, std::int64_t a, const char* between, std::int64_t b) {
+    const int percent = ScalePercent(ScreenDpi);
+    if (percent == 100) return;
+    out.Put("    (");
+    out.Number(ToScaledUnits(a, ScreenDpi));
+    out.Put(between);
+    out.Number(ToScaledUnits(b, ScreenDpi));
+    out.Put(" at ");
+    out.Number(percent);
+    out.Put(" %)");
+}
+
 } // namespace
 
 int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
@@ -71,12 +86,15 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     out.Number(RoundMicro(width));
     out.Put(" X ");
     out.Number(RoundMicro(height));
+    WriteScaled(out, RoundMicro(width), " X ", RoundMicro(height));
     return out.Finish();
 }
 
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     TextWriter out{text, ReadoutTextLength};
-    WritePosition(out, Scaled(*box));
+    const SnapshotPoint p = Scaled(*box);
+    WritePosition(out, p);
+    WriteScaled(out, RoundMicro(p.X + ViewOriginX), ", ", RoundMicro(p.Y + ViewOriginY));
     return out.Finish();
 }
 

@@ -8,17 +8,12 @@ usage: colour.py tarvok.exe
 import sys
 
 import pattern
-from harness import Failure, Session, run
-from zoom import BOTTOM_STRIP, HEIGHT, INK, WIDTH
+from harness import Session, run
+from zoom import HEIGHT, WIDTH
 
 
 def web_text(x, y):
     return "#%02X%02X%02X" % pattern.colour(x, y)
-
-
-def text_right_edge(shot):
-    ink = shot.pixels_of(INK, (0, HEIGHT - 39, WIDTH, HEIGHT))
-    return max(x for x, _ in ink) if ink else None
 
 
 def pick(session, pointer, shown):
@@ -32,18 +27,13 @@ def pick(session, pointer, shown):
 def zoom_one(session):
     session.move(300, 200)
     session.expect_pointer(300, 200)
-    shot = session.expect("position text",
-                          lambda shot: None if text_right_edge(shot) else "no read-out text")
-    position_edge = text_right_edge(shot)
+    session.expect("position text",
+                   lambda shot: session.readout_problem(shot, "X: 300, Y: 200", HEIGHT - 30))
     session.key("space")
-
-    def colour_text(shot):
-        edge = text_right_edge(shot)
-        # "X: 300, Y: 200    R: 44, G: 200, B: 16    Color: #2CC810" is far longer.
-        if edge is None or edge < position_edge + 150:
-            return "read-out ends at column %s: no colour text" % edge
-        return None
-    session.expect("colour text after Space", colour_text)
+    # The pattern pixel (300, 200) is red 44, green 200, blue 16.
+    text = "X: 300, Y: 200    R: 44, G: 200, B: 16    Color: #2CC810"
+    session.expect("colour text after Space",
+                   lambda shot: session.readout_problem(shot, text, HEIGHT - 30))
     pick(session, (300, 200), (300, 200))
     pick(session, (517, 433), (517, 433))
 

@@ -33,6 +33,8 @@ DISPLAYS = range(91, 100)
 # ImageMagick by absolute path: /usr/local/bin may hold something else under the same names.
 IMPORT = "/usr/bin/import"
 DISPLAY_TOOL = "/usr/bin/display"
+# The text renderer built beside the tests (tests/e2e/render_text.cpp).
+RENDER_TEXT = os.environ.get("TARVOK_RENDER_TEXT", "render_text.exe")
 
 WINE_ENV = {"WINEPREFIX": PREFIX, "WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
 
@@ -240,6 +242,7 @@ class Session:
         self.lock = None
         self.tmp = tempfile.mkdtemp(prefix="tarvok-e2e.")
         self.timings = {}
+        self.texts = {}   # rendered read-out texts
 
     # --- set-up and tear-down -------------------------------------------------------------
 
@@ -366,6 +369,10 @@ class Session:
             time.sleep(0.05)
         raise Failure("no visible window named 'Tarvok!' after %d s\n%s"
                       % (timeout, self.wine_output()))
+
+    def wine_command(self, *args):
+        """Runs a Wine program (reg, for one) in this session's prefix and screen."""
+        _run(["wine"] + list(args), env=self.env(), timeout=60)
 
     def wait_exit(self, timeout=10):
         """The program's exit code; fails if it still runs after timeout seconds."""
@@ -500,6 +507,25 @@ class Session:
                 shot.save(path)
                 raise Failure("%s: %s\nscreenshot saved as %s" % (what, problem, path))
             time.sleep(0.1)
+
+    def rendered(self, text):
+        """text drawn as the read-out line is drawn, by render_text.exe under the same Wine."""
+        if text not in self.texts:
+            path = os.path.join(self.tmp, "text.ppm")
+            _run(["wine", RENDER_TEXT, text, path], env=self.env())
+            with open(path, "rb") as f:
+                self.texts[text] = Image.from_ppm(f.read())
+        return self.texts[text]
+
+    def readout_problem(self, shot, text, top):
+        """None if the read-out line at (20, top) of shot is exactly text, else what is wrong."""
+        want = self.rendered(text)
+        for y in range(want.height):
+            for x in range(want.width):
+                if shot.pixel(20 + x, top + y) != want.pixel(x, y):
+                    return "the read-out at (20, %d) is not %r: pixel %d, %d differs" \
+                        % (top, text, 20 + x, top + y)
+        return None
 
     def expect_pointer(self, x, y, timeout=3):
         """Waits until the pointer stands at (x, y): the program moves it after reading a key."""

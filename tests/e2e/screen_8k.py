@@ -2,7 +2,7 @@
 """The real program on a 7680 x 4320 screen, far past the 2147 pixels that 32-bit millionths
 could hold: it starts and freezes the desktop, "9" at the bottom-right corner keeps the view
 inside the snapshot and the pointer on the same picture point, a box drag is outlined where it
-was drawn, and Escape ends it with exit code 0.
+was drawn and reads its size, and Escape ends it with exit code 0.
 
 usage: screen_8k.py tarvok.exe
 """
@@ -50,6 +50,8 @@ def box_drag(session):
                 return "the %s edge is not a dotted red line: %s" % (name, colours)
         return None
     session.expect("box %s" % (BOX,), outlined, timeout=30)
+    session.expect("the box's size in the read-out", lambda shot: session.readout_problem(
+        shot, "X: 5000, Y: 3000    Size: 2001 X 1001", HEIGHT - 30), timeout=30)
     session.release()
 
 

@@ -80,6 +80,31 @@ TEST_F(ReadoutTextTest, FailedPixelReadShowsWhite) {
               L"X: 0, Y: 0    R: 255, G: 255, B: 255    Color: #FFFFFF");
 }
 
+TEST_F(ReadoutTextTest, ScaledDisplaysAddTheFiguresInScaledUnits) {
+    const struct {
+        int Dpi;
+        MicroBox Box;
+        const wchar_t *Size, *Position;
+    } cases[] = {
+        {144, PixelBox(300, 201, 841, 561),
+         L"X: 300, Y: 201    Size: 541 X 360    (361 X 240 at 150 %)",
+         L"X: 300, Y: 201    (200, 134 at 150 %)"},
+        {120, PixelBox(300, 201, 841, 561),
+         L"X: 300, Y: 201    Size: 541 X 360    (433 X 288 at 125 %)",
+         L"X: 300, Y: 201    (240, 161 at 125 %)"},
+        {192, PixelBox(3, -3, 6, 0), L"X: 3, Y: -3    Size: 3 X 3    (2 X 2 at 200 %)",
+         L"X: 3, Y: -3    (2, -2 at 200 %)"}, // halves away from zero
+        {96, PixelBox(3, -3, 6, 0), L"X: 3, Y: -3    Size: 3 X 3", L"X: 3, Y: -3"},
+    };
+    PickedColor = 0x00336699;
+    for (const auto& c : cases) {
+        ScreenDpi = c.Dpi;
+        EXPECT_EQ(SizeText(c.Box), c.Size) << c.Dpi;
+        EXPECT_EQ(PositionText(c.Box), c.Position) << c.Dpi;
+        EXPECT_EQ(ColorText(c.Box).find(L"("), std::wstring::npos) << "colour text unchanged";
+    }
+}
+
 TEST_F(ReadoutTextTest, FarNegativeCoordinatesPrintInFull) {
     const MicroCoord far = INT64_MIN + 1;
     PickedColor = 0x00FFFFFF;

@@ -8,6 +8,7 @@
 inline void ResetAppState(std::int64_t width, std::int64_t height) {
     ScreenWidth = ToMicro(width);
     ScreenHeight = ToMicro(height);
+    ScreenDpi = 96;
     ZoomFactor = 1;
     ViewOriginX = ViewOriginY = 0;
     Marking = false;
