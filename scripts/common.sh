@@ -76,6 +76,7 @@ prepare_wine() {
 EXE=$ROOT/build/windows/tarvok.exe
 # A prefix apart from the tests': a Wine server serves one display only, and the tests keep the
 # main prefix's server on their virtual screen. Not used by two scripts at once for that reason.
+# shellcheck disable=SC2034 # read by the scripts that source this file
 RUN_PREFIX=$OUT/wineprefix-run
 tool_pid=""
 
