@@ -70,3 +70,86 @@ prepare_wine() {
   wineserver -p 2>/dev/null || true  # exits 2 when a server already runs
   wine wineboot >/dev/null 2>&1 || true
 }
+
+# --- tarvok.exe on a virtual screen showing a made-up desktop (scripts/run, scripts/pictures) ---
+
+EXE=$ROOT/build/windows/tarvok.exe
+# A prefix apart from the tests': a Wine server serves one display only, and the tests keep the
+# main prefix's server on their virtual screen. Not used by two scripts at once for that reason.
+# shellcheck disable=SC2034 # read by the scripts that source this file
+RUN_PREFIX=$OUT/wineprefix-run
+tool_pid=""
+
+# Creates $WINEPREFIX on first use. Not copied from the tests' prefix: its server may be running,
+# with the registry on disk not yet written out.
+prepare_private_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  echo "Creating the Wine prefix $WINEPREFIX (once, about ten seconds)..."
+  mkdir -p "$OUT"
+  local tmp
+  tmp=$(mktemp -d "$WINEPREFIX.XXXXXX")
+  WINEPREFIX=$tmp env -u DISPLAY wineboot -i >/dev/null 2>&1 || true
+  # The registry reaches the disk when the server ends.
+  WINEPREFIX=$tmp wineserver -k 2>/dev/null || true
+  WINEPREFIX=$tmp wineserver -w
+  mv "$tmp" "$WINEPREFIX"
+}
+
+# A display number for a virtual screen: TARVOK_RUN_DISPLAY if set, else the first free of :80-:89.
+free_display() {
+  if [ -n "${TARVOK_RUN_DISPLAY:-}" ]; then
+    echo "$TARVOK_RUN_DISPLAY"
+    return 0
+  fi
+  local n
+  for n in $(seq 80 89); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; return 0; }
+  done
+  echo "no free X display in :80-:89" >&2
+  return 1
+}
+
+# Shows the made-up desktop on the root window of $DISPLAY, WIDTH x HEIGHT.
+show_sample_desktop() {
+  local picture
+  picture=$(mktemp --suffix=.ppm)
+  python3 "$ROOT/scripts/sample-desktop.py" "$1" "$2" "$picture"
+  /usr/bin/display -window root "$picture" >/dev/null 2>&1 || true # exits 1 even on success
+  rm -f "$picture"
+}
+
+# Starts tarvok.exe in the background (tool_pid) and returns once its window shows.
+start_tool() {
+  wine "$EXE" >/dev/null 2>&1 &
+  tool_pid=$!
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name '^Tarvok!$' >/dev/null 2>&1 && return 0
+    if ! kill -0 "$tool_pid" 2>/dev/null; then
+      echo "tarvok.exe ended before its window showed" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+  echo "no Tarvok! window after 30 s" >&2
+  return 1
+}
+
+# Presses Escape and returns the tool's exit code; fails if it still runs 10 s later.
+quit_tool() {
+  xdotool key Escape
+  for _ in $(seq 100); do kill -0 "$tool_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$tool_pid" 2>/dev/null; then
+    echo "tarvok.exe still runs 10 s after Escape" >&2
+    return 1
+  fi
+  local status=0
+  wait "$tool_pid" || status=$?
+  return "$status"
+}
+
+# Ends the Wine server and then the virtual screen; for an EXIT trap.
+end_virtual_desktop() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  stop_virtual_screen
+}
