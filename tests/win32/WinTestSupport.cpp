@@ -194,7 +194,7 @@ ClipboardHolder::ClipboardHolder(int holdMs)
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring command = path;
     command = L"\"" + command.substr(0, command.find_last_of(L"\\/") + 1) +
-              L"clipboard_holder.exe\" " + std::to_wstring(holdMs > 0 ? holdMs : 20000);
+              L"clipboard_holder.exe\" " + std::to_wstring(holdMs > 0 ? holdMs : 600000);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
