@@ -7,9 +7,9 @@ export WINEPREFIX=$OUT/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(cmake g++ googletest libgtest-dev python3
+PACKAGES=(cmake ninja-build g++ googletest libgtest-dev python3
   g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool xclip imagemagick x11-utils)
+  wine wine64 xvfb xdotool xclip imagemagick x11-utils x11-xserver-utils)
 
 # Installs the Debian packages that are missing, or names them and stops when not root.
 install_missing_packages() {
