@@ -1,6 +1,6 @@
-// The pointer kept on the frozen screen: positions read off the screen or not at all. The
-// platform call is faked through the import table, since this screen has neither a second
-// monitor nor a secure desktop.
+// The pointer kept on the frozen screen: positions read off the screen or not at all, and
+// the confinement that follows the tool's activation. The platform calls are faked through
+// the import table, since this screen has neither a second monitor nor a secure desktop.
 #include "app/PointerOnScreen.h"
 #include "app/AppState.h"
 #include "app/Handles.h"
@@ -9,16 +9,28 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
 
 namespace {
 
 BOOL CursorAnswer = TRUE;
 POINT CursorAt = {};
+std::vector<std::string> Clips; // "left,top,right,bottom", or "none" for a release
 
 BOOL WINAPI FakeGetCursorPos(POINT* point) {
     if (CursorAnswer) *point = CursorAt;
     return CursorAnswer;
 }
+std::string Describe(LONG left, LONG top, LONG right, LONG bottom) {
+    return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(right) + "," +
+           std::to_string(bottom);
+}
+BOOL WINAPI RecordClipCursor(const RECT* clip) {
+    Clips.push_back(clip ? Describe(clip->left, clip->top, clip->right, clip->bottom) : "none");
+    return TRUE;
+}
+
 // Routes one platform call through a fake for the scope of a test.
 struct Faked {
     Faked(const char* name, void* fake) : Name(name), Original(PatchImport(name, fake)) {}
@@ -83,6 +95,22 @@ TEST_F(PointerOnScreenTest, WithoutAPositionKeysAndReleasesSampleNothingAndMoveN
     reinterpret_cast<decltype(&GetCursorPos)>(cursor.Original)(&pointer);
     EXPECT_EQ(pointer.x, 100) << "the pointer was not moved";
     EXPECT_EQ(pointer.y, 100);
+}
+
+TEST(PointerConfinement, HeldOnTheScreenWhileTheToolIsActiveAndReleasedOtherwise) {
+    Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
+    Clips.clear();
+    HWND window = StartMainWindow();
+    ShowMainWindow(window);
+    SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); // another program comes to the front
+    SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);  // and the tool returns
+    DestroyWindow(window);
+    PumpMessages();
+    const std::string screen =
+        Describe(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // Shown (and so activated), away, back; destroyed: the activation leaves it, then the
+    // destruction handler releases the pointer itself.
+    EXPECT_EQ(Clips, (std::vector<std::string>{screen, "none", screen, "none", "none"}));
 }
 
 } // namespace
