@@ -81,7 +81,15 @@ void OnDestroy() {
     MarkPen = nullptr;
     UsageFont = TitleFont = HeadingFont = FooterFont = nullptr;
     ReleaseCapture();
+    ClipCursor(nullptr);
     PostQuitMessage(0);
+}
+
+// While the tool is the active program the pointer stays on the frozen screen: elsewhere
+// its moves would not reach the window, and a click would bring another program forward.
+void ConfinePointer(bool active) {
+    const RECT screen = {0, 0, ScreenPixelWidth(), ScreenPixelHeight()};
+    ClipCursor(active ? &screen : nullptr);
 }
 
 // Digit keys set the zoom factor; a changed factor re-centres the view.
@@ -103,6 +111,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_SETFOCUS:
         SetModeCursor();
+        break;
+    case WM_ACTIVATEAPP:
+        ConfinePointer(wParam != FALSE);
         break;
     case WM_PAINT:
         ComposeFrame(window);

@@ -1,6 +1,7 @@
 #include "measure/ColorMode.h"
 
 #include "app/AppState.h"
+#include "app/PointerOnScreen.h"
 #include "measure/FrameSample.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
@@ -11,11 +12,12 @@ namespace {
 void EnterColorMode(HWND window) {
     ColorMode = true;
     SetModeCursor();
-    POINT pointer = {};
-    GetCursorPos(&pointer); // the client area is the screen, so this is a window position
-    SampleFrameColor(pointer.x, pointer.y);
+    POINT pointer;
+    const bool known = ReadPointerOnScreen(pointer);
+    if (known) SampleFrameColor(pointer.x, pointer.y);
     InvalidateReadoutStrips(window);
     UpdateWindow(window); // writes ColorWebText from the sample before the release copies it
+    if (!known) return;   // no fresh colour to copy: a box being marked ends at the real release
     // A box being marked ends here, and the release copies the colour just shown.
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(pointer.x & 0xFFFF, pointer.y & 0xFFFF));
 }
@@ -39,8 +41,8 @@ void ToggleColorMode(HWND window) {
 }
 
 void SampleColorAtPointer(HWND window) {
-    POINT pointer = {};
-    GetCursorPos(&pointer);
+    POINT pointer;
+    if (!ReadPointerOnScreen(pointer)) return;
     SampleFrameColor(pointer.x, pointer.y);
     InvalidateReadoutStrips(window);
     UpdateWindow(window);

@@ -28,6 +28,10 @@ OUT = os.path.join(ROOT, "out")
 # A prefix of its own: one Wine server session serves one X display and keeps the screen size
 # it saw first, and the Win32 tests hold the main prefix's server on display :90.
 PREFIX = os.path.join(OUT, "wineprefix-e2e")
+# Sessions with several monitors: Wine must ask Xinerama, which sees the monitors that xrandr
+# marks out, and keeps that choice in its prefix.
+MONITORS_PREFIX = os.path.join(OUT, "wineprefix-e2e-monitors")
+MONITORS_SETTINGS = [("HKCU\\Software\\Wine\\X11 Driver", "UseXRandR", "N")]
 XVFB_PID = os.path.join(OUT, "wineprefix-e2e.xvfb-pid")
 DISPLAYS = range(91, 100)
 # ImageMagick by absolute path: /usr/local/bin may hold something else under the same names.
@@ -200,10 +204,11 @@ def _run(args, env=None, timeout=30, check=True):
     return result
 
 
-def ensure_prefix():
-    """Creates the end-to-end Wine prefix on first use (about ten seconds). Not a copy of the
-    main prefix: its server may be running, with the registry on disk not yet written out."""
-    if os.path.exists(os.path.join(PREFIX, "system.reg")):
+def ensure_prefix(prefix=PREFIX, settings=()):
+    """Creates an end-to-end Wine prefix on first use (about ten seconds), with the registry
+    settings given as (key, name, text). Not a copy of the main prefix: its server may be
+    running, with the registry on disk not yet written out."""
+    if os.path.exists(os.path.join(prefix, "system.reg")):
         return
     os.makedirs(OUT, exist_ok=True)
     tmp = tempfile.mkdtemp(prefix="wineprefix-e2e.", dir=OUT)
@@ -212,12 +217,14 @@ def ensure_prefix():
         env["WINEPREFIX"] = tmp
         env.pop("DISPLAY", None)
         _run(["wineboot", "-i"], env=env, timeout=300, check=False)
+        for key, name, text in settings:
+            _run(["wine", "reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", text, "/f"], env=env)
         # The registry reaches the disk when the server ends.
         _run(["wineserver", "-k"], env=env, check=False)
         _run(["wineserver", "-w"], env=env, check=False)
         if not os.path.exists(os.path.join(tmp, "system.reg")):
             raise Failure("wineboot -i made no prefix in " + tmp)
-        os.rename(tmp, PREFIX)
+        os.rename(tmp, prefix)
     finally:
         if os.path.exists(tmp):
             shutil.rmtree(tmp, ignore_errors=True)
@@ -228,11 +235,16 @@ def _exit_on_signal(number, frame):
 
 
 class Session:
-    """One virtual screen of the given size with one run of the program on it."""
+    """One virtual screen of the given size with one run of the program on it. monitors, if
+    given, divides the screen: (name, width, height, left, top) each; Wine takes the one at
+    0, 0 as the primary."""
 
-    def __init__(self, exe, width=800, height=600):
+    def __init__(self, exe, width=800, height=600, monitors=()):
         self.exe = os.path.abspath(exe)
         self.width, self.height = width, height
+        self.monitors = monitors
+        self.prefix = MONITORS_PREFIX if monitors else PREFIX
+        self.wine_env = dict(WINE_ENV, WINEPREFIX=self.prefix)
         self.display = None
         self.xvfb = None
         self.wine = None
@@ -251,7 +263,7 @@ class Session:
         signal.signal(signal.SIGTERM, _exit_on_signal)
         try:
             self._lock()
-            ensure_prefix()
+            ensure_prefix(self.prefix, MONITORS_SETTINGS if self.monitors else ())
             self._end_leftovers()
             self._start_xvfb()
             self.show_on_root(Image.pattern(self.width, self.height))
@@ -273,8 +285,8 @@ class Session:
     def _end_leftovers(self):
         """A session killed outright (a ctest time-out sends SIGKILL) leaves its Wine server
         running, bound to a screen that is gone, and perhaps its Xvfb: end both."""
-        _run(["wineserver", "-k"], env=dict(os.environ, **WINE_ENV), check=False)
-        _run(["wineserver", "-w"], env=dict(os.environ, **WINE_ENV), check=False)
+        _run(["wineserver", "-k"], env=dict(os.environ, **self.wine_env), check=False)
+        _run(["wineserver", "-w"], env=dict(os.environ, **self.wine_env), check=False)
         try:
             with open(XVFB_PID) as f:
                 pid = int(f.read())
@@ -303,13 +315,18 @@ class Session:
                 self.xvfb, self.display = proc, ":%d" % number
                 with open(XVFB_PID, "w") as f:
                     f.write(str(proc.pid))
+                for name, width, height, left, top in self.monitors:
+                    # Sizes in millimetres as at 96 dots per inch.
+                    _run(["xrandr", "--setmonitor", name, "%d/%dx%d/%d+%d+%d" % (
+                        width, width * 254 // 960, height, height * 254 // 960, left, top),
+                        "none"], env=self.env())
                 return
             proc.kill()
             proc.wait()
         raise Failure("no free X display in :%d-:%d" % (DISPLAYS[0], DISPLAYS[-1]))
 
     def env(self, **extra):
-        env = dict(os.environ, DISPLAY=self.display, **WINE_ENV)
+        env = dict(os.environ, DISPLAY=self.display, **self.wine_env)
         env.update(extra)
         return env
 
@@ -539,10 +556,10 @@ class Session:
             time.sleep(0.05)
 
 
-def run(exe, width, height, *steps):
+def run(exe, width, height, *steps, monitors=()):
     """Runs each step(session) in order on one session; on a failure prints Wine's output."""
     began = time.monotonic()
-    with Session(exe, width, height) as session:
+    with Session(exe, width, height, monitors) as session:
         try:
             for step in steps:
                 step(session)

@@ -2,11 +2,6 @@
 
 #include <cstring>
 
-namespace {
-
-GdiLedger* Current = nullptr;
-
-// Replaces the import of `name` in this executable's import table; returns the old target.
 void* PatchImport(const char* name, void* replacement) {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
@@ -30,6 +25,10 @@ void* PatchImport(const char* name, void* replacement) {
     }
     return nullptr;
 }
+
+namespace {
+
+GdiLedger* Current = nullptr;
 
 template <typename F> struct Hook { F Original = nullptr; };
 Hook<decltype(&CreateCompatibleDC)> MakeDC;

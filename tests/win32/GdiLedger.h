@@ -1,12 +1,15 @@
 // Counts the GDI objects that the program code makes and releases, by routing this test
 // executable's imports of the creating and deleting calls through counting wrappers.
 // (Wine's GetGuiResources reports no GDI counts, so the count is kept here.) It can also make
-// the bitmap calls fail.
+// the bitmap calls fail. PatchImport, the routing itself, serves other fakes too.
 #pragma once
 
 #include <windows.h>
 
 #include <set>
+
+// Replaces the import of `name` in this executable's import table; returns the old target.
+void* PatchImport(const char* name, void* replacement);
 
 struct GdiLedger {
     GdiLedger();
