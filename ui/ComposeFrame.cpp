@@ -98,16 +98,6 @@ void InvalidateStrips(HWND window, std::int64_t textWidth) {
     }
 }
 
-HRGN RegionOf(const std::vector<RECT>& rects) {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    for (const RECT& r : rects) {
-        HRGN part = CreateRectRgnIndirect(&r);
-        CombineRgn(region, region, part, RGN_OR);
-        DeleteObject(part);
-    }
-    return region;
-}
-
 // Where the window must take the frame: what changed in it, and what something else
 // uncovered. A change outside the area the tool marked is added to it, so that the window
 // never falls behind the frame. The tool's own requests are forgotten here.

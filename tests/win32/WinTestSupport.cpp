@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "app/MainWindow.h"
+#include "app/PlatformRect.h"
 #include "unit/StateFixture.h"
 
 #include <cstdlib>
@@ -153,18 +154,6 @@ void ShownWindowTest::TearDown() {
 HDC ShownWindowTest::FrameDcHandle() {
     return FrameDC;
 }
-
-namespace {
-HRGN RegionOf(const std::vector<RECT>& rects) {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    for (const RECT& r : rects) {
-        HRGN part = CreateRectRgnIndirect(&r);
-        CombineRgn(region, region, part, RGN_OR);
-        DeleteObject(part);
-    }
-    return region;
-}
-} // namespace
 
 bool SameRegion(const std::vector<RECT>& painted, const std::vector<RECT>& expected, HWND window) {
     RECT client;
