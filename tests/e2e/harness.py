@@ -400,7 +400,9 @@ class Session:
         return self.exit_code
 
     def resident_megabytes(self):
-        """The program's resident memory as the kernel counts it, or None if it is not found."""
+        """The program's resident memory as the kernel counts it (the largest of the processes
+        whose command line names it), or None if none is found."""
+        largest = None
         for pid in filter(str.isdigit, os.listdir("/proc")):
             try:
                 with open("/proc/%s/cmdline" % pid, "rb") as f:
@@ -409,10 +411,10 @@ class Session:
                 with open("/proc/%s/status" % pid) as f:
                     for line in f:
                         if line.startswith("VmRSS:"):
-                            return int(line.split()[1]) / 1024
+                            largest = max(largest or 0, int(line.split()[1]) / 1024)
             except OSError:
                 continue
-        return None
+        return largest
 
     def wine_output(self):
         if self.wine_log is None:
