@@ -247,7 +247,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
             });
             row.Strips = Measure(reps, untilShown, [&] {
                 InvalidateReadoutStrips(window);
-                UpdateWindow(window);
+                RepaintFrame(window);
             });
             row.Floor = Measure(reps, untilShown, [&] {
                 BitBlt(windowDC, 0, 0, size.Width, size.Height, memoryDC, 0, 0, SRCCOPY);

@@ -16,7 +16,7 @@ void EnterColorMode(HWND window) {
     const bool known = ReadPointerOnScreen(pointer);
     if (known) SampleFrameColor(pointer.x, pointer.y);
     InvalidateReadoutStrips(window);
-    UpdateWindow(window); // writes ColorWebText from the sample before the release copies it
+    RepaintFrame(window); // writes ColorWebText from the sample before the release copies it
     if (!known) return;   // no fresh colour to copy: a box being marked ends at the real release
     // A box being marked ends here, and the release copies the colour just shown.
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(pointer.x & 0xFFFF, pointer.y & 0xFFFF));
@@ -28,7 +28,7 @@ void LeaveColorMode(HWND window) {
     InvalidateReadoutStrips(window);
     // A box still being marked is outlined again in size mode.
     if (Marking) InvalidateBoxOutline(window, &MarkBox);
-    UpdateWindow(window);
+    RepaintFrame(window);
 }
 
 } // namespace
@@ -45,5 +45,5 @@ void SampleColorAtPointer(HWND window) {
     if (!ReadPointerOnScreen(pointer)) return;
     SampleFrameColor(pointer.x, pointer.y);
     InvalidateReadoutStrips(window);
-    UpdateWindow(window);
+    RepaintFrame(window);
 }

@@ -21,7 +21,7 @@ void OnLeftButtonDown(HWND window, LPARAM lParam) {
     StartMarking(MessageX(lParam), MessageY(lParam));
     InvalidateBoxOutline(window, &MarkBox);
     InvalidateReadoutStrips(window);
-    UpdateWindow(window);
+    RepaintFrame(window);
 }
 
 void OnPointerMove(HWND window, LPARAM lParam) {
@@ -32,7 +32,7 @@ void OnPointerMove(HWND window, LPARAM lParam) {
         SampleFrameColor(ToPlatformInt(RoundMicro(CursorX)), ToPlatformInt(RoundMicro(CursorY)));
     InvalidateBoxOutline(window, &MarkBox);
     if (FollowPointerWithBox()) InvalidateBoxOutline(window, &MarkBox);
-    UpdateWindow(window);
+    RepaintFrame(window);
 }
 
 void OnLeftButtonUp(HWND window, LPARAM lParam) {
@@ -44,5 +44,5 @@ void OnLeftButtonUp(HWND window, LPARAM lParam) {
     InvalidateBoxOutline(window, &MarkBox);
     MarkBox = BoxFromCorners(CursorX, CursorY, CursorX, CursorY);
     if (ColorMode) CopyTextToClipboard(window, ColorWebText);
-    UpdateWindow(window);
+    RepaintFrame(window);
 }

@@ -91,10 +91,22 @@ void DrawFrame(HDC dc, const Readout& frame, const std::vector<PixelRect>& rects
              frame.Length);
 }
 
-void InvalidateStrips(HWND window, std::int64_t textWidth) {
+// Both read-out strips at the given text width, as the tool's own request.
+void MarkStrips(HWND window, std::int64_t textWidth) {
     for (const PixelRect& strip : ReadoutStrips(ScreenHeight, textWidth)) {
         const RECT r = ToRect(strip);
         InvalidateFrameArea(window, &r);
+    }
+}
+
+// Hands the areas marked since the last repaint to the platform, in one call.
+void InvalidateMarkedAreas(HWND window) {
+    if (RequestedWhole) {
+        InvalidateRect(window, nullptr, FALSE);
+    } else if (!RequestedRects.empty()) {
+        HRGN marked = RegionOf(RequestedRects);
+        InvalidateRgn(window, marked, FALSE);
+        DeleteObject(marked);
     }
 }
 
@@ -131,7 +143,10 @@ void ComposeFrame(HWND window) {
     PlanFrame(FrameDC, frame);
     const std::int64_t textWidth = frame.Layout.Readout.Right - frame.Layout.Readout.Left;
     // A line wider than the strips reaches the window whole, wherever it stands.
-    if (textWidth > ReadoutStripWidth) InvalidateStrips(window, textWidth);
+    if (textWidth > ReadoutStripWidth) {
+        MarkStrips(window, textWidth);
+        InvalidateMarkedAreas(window);
+    }
     const std::vector<PixelRect> changes =
         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
     HRGN copy = CopyArea(window, changes);
@@ -156,12 +171,16 @@ void ForgetComposedFrame() {
     RequestedWhole = false;
 }
 
-void InvalidateFrameArea(HWND window, const RECT* area) {
+void InvalidateFrameArea([[maybe_unused]] HWND window, const RECT* area) {
     if (area != nullptr)
         RequestedRects.push_back(*area);
     else
         RequestedWhole = true;
-    InvalidateRect(window, area, FALSE);
+}
+
+void RepaintFrame(HWND window) {
+    InvalidateMarkedAreas(window);
+    UpdateWindow(window);
 }
 
 void ComposeWholeFrame(HDC dc) {
@@ -172,5 +191,5 @@ void ComposeWholeFrame(HDC dc) {
 
 void InvalidateReadoutStrips(HWND window) {
     // As wide as the line drawn last, so that all of it is erased.
-    InvalidateStrips(window, DrawnReadoutWidth);
+    MarkStrips(window, DrawnReadoutWidth);
 }

@@ -14,8 +14,12 @@ void ForgetComposedFrame();
 void ComposeWholeFrame(HDC dc);
 
 // Marks an area of the window (all of it when null) for repainting, without erasing, because
-// the state changed there.
+// the state changed there. The marks reach the platform at RepaintFrame, all in one call: under
+// Wine each call is a round trip to its server.
 void InvalidateFrameArea(HWND window, const RECT* area);
+
+// Invalidates what was marked and repaints it at once (UpdateWindow).
+void RepaintFrame(HWND window);
 
 // Marks both read-out strips (top first) for repainting, without erasing.
 void InvalidateReadoutStrips(HWND window);

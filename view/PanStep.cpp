@@ -7,5 +7,5 @@
 void PanStep(HWND window, LPARAM lParam) {
     PanTo(MessageX(lParam), MessageY(lParam));
     InvalidateFrameArea(window, nullptr);
-    UpdateWindow(window);
+    RepaintFrame(window);
 }

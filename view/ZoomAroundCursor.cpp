@@ -14,5 +14,5 @@ void ZoomAroundCursor(HWND window, std::int16_t oldFactor) {
     const PixelPoint moved = ZoomViewAroundPoint(pointer.x, pointer.y, oldFactor);
     SetCursorPos(ToPlatformInt(moved.X), ToPlatformInt(moved.Y));
     InvalidateFrameArea(window, nullptr);
-    UpdateWindow(window);
+    RepaintFrame(window);
 }
