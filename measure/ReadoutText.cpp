@@ -51,11 +51,19 @@ SnapshotPoint Scaled(const MicroBox& box) {
     return {box.Left / ZoomFactor, box.Top / ZoomFactor};
 }
 
-void WritePosition(TextWriter& out, SnapshotPoint p) {
+struct PixelPosition {
+    std::int64_t X;
+    std::int64_t Y;
+};
+
+// Writes "X: .., Y: .." in snapshot pixels and gives the two numbers.
+PixelPosition WritePosition(TextWriter& out, SnapshotPoint p) {
+    const PixelPosition at{RoundMicro(p.X + ViewOriginX), RoundMicro(p.Y + ViewOriginY)};
     out.Put("X: ");
-    out.Number(RoundMicro(p.X + ViewOriginX));
+    out.Number(at.X);
     out.Put(", Y: ");
-    out.Number(RoundMicro(p.Y + ViewOriginY));
+    out.Number(at.Y);
+    return at;
 }
 
 // On a scaled display, the same two numbers in the units designs use, e.g.
@@ -79,22 +87,23 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     const SnapshotPoint p = Scaled(*box);
     // The pixel is taken off before the division and added back after, so both the first
     // and the last covered pixel count.
-    const MicroCoord width = (box->Right - MicroPerPixel) / ZoomFactor - p.X + MicroPerPixel;
-    const MicroCoord height = (box->Bottom - MicroPerPixel) / ZoomFactor - p.Y + MicroPerPixel;
+    const std::int64_t width =
+        RoundMicro((box->Right - MicroPerPixel) / ZoomFactor - p.X + MicroPerPixel);
+    const std::int64_t height =
+        RoundMicro((box->Bottom - MicroPerPixel) / ZoomFactor - p.Y + MicroPerPixel);
     WritePosition(out, p);
     out.Put("    Size: ");
-    out.Number(RoundMicro(width));
+    out.Number(width);
     out.Put(" X ");
-    out.Number(RoundMicro(height));
-    WriteScaled(out, RoundMicro(width), " X ", RoundMicro(height));
+    out.Number(height);
+    WriteScaled(out, width, " X ", height);
     return out.Finish();
 }
 
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     TextWriter out{text, ReadoutTextLength};
-    const SnapshotPoint p = Scaled(*box);
-    WritePosition(out, p);
-    WriteScaled(out, RoundMicro(p.X + ViewOriginX), ", ", RoundMicro(p.Y + ViewOriginY));
+    const PixelPosition at = WritePosition(out, Scaled(*box));
+    WriteScaled(out, at.X, ", ", at.Y);
     return out.Finish();
 }
 

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Width of the read-out text that the frame and the window hold now.
-std::int64_t DrawnReadoutWidth = 0;
-
 // What FrameDC holds: a repaint recomposes only where the new frame can differ from it.
 FrameLayout Composed;
 
@@ -91,28 +88,10 @@ void DrawFrame(HDC dc, const Readout& frame, const std::vector<PixelRect>& rects
              frame.Length);
 }
 
-// Both read-out strips at the given text width, as the tool's own request.
-void MarkStrips(HWND window, std::int64_t textWidth) {
-    for (const PixelRect& strip : ReadoutStrips(ScreenHeight, textWidth)) {
-        const RECT r = ToRect(strip);
-        InvalidateFrameArea(window, &r);
-    }
-}
-
-// Hands the areas marked since the last repaint to the platform, in one call.
-void InvalidateMarkedAreas(HWND window) {
-    if (RequestedWhole) {
-        InvalidateRect(window, nullptr, FALSE);
-    } else if (!RequestedRects.empty()) {
-        HRGN marked = RegionOf(RequestedRects);
-        InvalidateRgn(window, marked, FALSE);
-        DeleteObject(marked);
-    }
-}
-
 // Where the window must take the frame: what changed in it, and what something else
-// uncovered. A change outside the area the tool marked is added to it, so that the window
-// never falls behind the frame. The tool's own requests are forgotten here.
+// uncovered. A change outside the area the tool marked (a read-out line wider than its
+// strips, for one) is added to it, so that the window never falls behind the frame. The
+// tool's own requests are forgotten here.
 HRGN CopyArea(HWND window, const std::vector<PixelRect>& changes) {
     std::vector<RECT> changed;
     for (const PixelRect& r : changes)
@@ -141,12 +120,6 @@ HRGN CopyArea(HWND window, const std::vector<PixelRect>& changes) {
 void ComposeFrame(HWND window) {
     Readout frame;
     PlanFrame(FrameDC, frame);
-    const std::int64_t textWidth = frame.Layout.Readout.Right - frame.Layout.Readout.Left;
-    // A line wider than the strips reaches the window whole, wherever it stands.
-    if (textWidth > ReadoutStripWidth) {
-        MarkStrips(window, textWidth);
-        InvalidateMarkedAreas(window);
-    }
     const std::vector<PixelRect> changes =
         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
     HRGN copy = CopyArea(window, changes);
@@ -154,7 +127,6 @@ void ComposeFrame(HWND window) {
     HDC target = BeginPaint(window, &paint);
     DrawFrame(FrameDC, frame, changes);
     Composed = frame.Layout;
-    DrawnReadoutWidth = textWidth;
     SelectClipRgn(target, copy);
     RECT r;
     GetRgnBox(copy, &r);
@@ -179,7 +151,14 @@ void InvalidateFrameArea([[maybe_unused]] HWND window, const RECT* area) {
 }
 
 void RepaintFrame(HWND window) {
-    InvalidateMarkedAreas(window);
+    // The marks since the last repaint reach the platform in one call.
+    if (RequestedWhole) {
+        InvalidateRect(window, nullptr, FALSE);
+    } else if (!RequestedRects.empty()) {
+        HRGN marked = RegionOf(RequestedRects);
+        InvalidateRgn(window, marked, FALSE);
+        DeleteObject(marked);
+    }
     UpdateWindow(window);
 }
 
@@ -191,5 +170,9 @@ void ComposeWholeFrame(HDC dc) {
 
 void InvalidateReadoutStrips(HWND window) {
     // As wide as the line drawn last, so that all of it is erased.
-    MarkStrips(window, DrawnReadoutWidth);
+    const std::int64_t drawnWidth = Composed.Readout.Right - Composed.Readout.Left;
+    for (const PixelRect& strip : ReadoutStrips(ScreenHeight, drawnWidth)) {
+        const RECT r = ToRect(strip);
+        InvalidateFrameArea(window, &r);
+    }
 }

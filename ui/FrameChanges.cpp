@@ -2,13 +2,6 @@
 
 namespace {
 
-bool SameView(const StretchPlan& a, const StretchPlan& b) {
-    return a.SourceX == b.SourceX && a.SourceY == b.SourceY && a.SourceWidth == b.SourceWidth &&
-           a.SourceHeight == b.SourceHeight && a.ReadWidth == b.ReadWidth &&
-           a.ReadHeight == b.ReadHeight && a.DestWidth == b.DestWidth &&
-           a.DestHeight == b.DestHeight;
-}
-
 // The one-pixel lines that a pen draws along a rectangle's edges.
 void AddOutline(std::vector<PixelRect>& rects, const PixelRect& r) {
     rects.push_back({r.Left, r.Top, r.Left + 1, r.Bottom});
@@ -21,7 +14,7 @@ void AddOutline(std::vector<PixelRect>& rects, const PixelRect& r) {
 
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height) {
-    if (!last.Composed || !SameView(last.View, next.View)) return {{0, 0, width, height}};
+    if (!last.Composed || last.View != next.View) return {{0, 0, width, height}};
     std::vector<PixelRect> rects;
     if (last.HasOutline != next.HasOutline || last.Outline != next.Outline) {
         if (last.HasOutline) AddOutline(rects, last.Outline);

@@ -26,6 +26,7 @@ struct StretchPlan {
     std::int64_t SourceX, SourceY, SourceWidth, SourceHeight; // as rounded from the view
     std::int64_t ReadWidth, ReadHeight;                       // the part inside the snapshot
     std::int64_t DestWidth, DestHeight;                       // where that part lands
+    friend bool operator==(const StretchPlan&, const StretchPlan&) = default;
 };
 StretchPlan PlanStretch(MicroCoord originX, MicroCoord originY, MicroCoord screenWidth,
                         MicroCoord screenHeight, int zoom);
