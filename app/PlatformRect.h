@@ -15,10 +15,11 @@ inline RECT ToRect(const PixelRect& r) {
 // The union of rectangles as a region, which the caller deletes.
 inline HRGN RegionOf(const std::vector<RECT>& rects) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
+    HRGN part = CreateRectRgn(0, 0, 0, 0); // one scratch region: each object is a handle to make
     for (const RECT& r : rects) {
-        HRGN part = CreateRectRgnIndirect(&r);
+        SetRectRgn(part, r.left, r.top, r.right, r.bottom);
         CombineRgn(region, region, part, RGN_OR);
-        DeleteObject(part);
     }
+    DeleteObject(part);
     return region;
 }

@@ -14,10 +14,14 @@ namespace {
 // What FrameDC holds: a repaint recomposes only where the new frame can differ from it.
 FrameLayout Composed;
 
-// What the tool has marked for repainting since the last paint. The window still shows the
-// frame there; the rest of an update region was uncovered by something else.
-std::vector<RECT> RequestedRects;
-bool RequestedWhole = false;
+// Areas the tool marked for repainting, not yet handed to the platform.
+std::vector<RECT> MarkedRects;
+bool MarkedWhole = false;
+
+// Areas handed to the platform since the last paint. The window still shows the frame there;
+// the rest of an update region was uncovered by something else.
+std::vector<RECT> GivenRects;
+bool GivenWhole = false;
 
 StretchPlan CurrentView() {
     return PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
@@ -73,46 +77,58 @@ void PlanFrame(HDC dc, Readout& frame) {
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
 }
 
-// Draws the frame into dc: the picture inside each of the rectangles only, then the outline
-// and the text, which lie inside them.
-void DrawFrame(HDC dc, const Readout& frame, const std::vector<PixelRect>& rects) {
-    for (const PixelRect& r : rects) {
+// Draws the frame into dc where it changed: the picture inside each of `pictures` only, the
+// outline if a change reaches its lines, then the text, which lies on top of both.
+void DrawFrame(HDC dc, const Readout& frame, const std::vector<PixelRect>& pictures,
+               const std::vector<PixelRect>& changes) {
+    for (const PixelRect& r : pictures) {
         SelectClipRgn(dc, nullptr);
         const RECT clip = ToRect(r);
         IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
         StretchSnapshot(dc, frame.Layout.View);
     }
     SelectClipRgn(dc, nullptr);
-    if (frame.Layout.HasOutline) DrawBoxOutline(dc, frame.Layout.Outline);
+    if (changes.empty()) return;
+    if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
+        DrawBoxOutline(dc, frame.Layout.Outline);
     TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Layout.Text.data(),
              frame.Length);
 }
 
-// Where the window must take the frame: what changed in it, and what something else
-// uncovered. A change outside the area the tool marked (a read-out line wider than its
-// strips, for one) is added to it, so that the window never falls behind the frame. The
-// tool's own requests are forgotten here.
-HRGN CopyArea(HWND window, const std::vector<PixelRect>& changes) {
-    std::vector<RECT> changed;
-    for (const PixelRect& r : changes)
-        changed.push_back(ToRect(r));
-    HRGN copy = RegionOf(changed);
-    HRGN update = CreateRectRgn(0, 0, 0, 0);
-    GetUpdateRgn(window, update, FALSE);
+HRGN RegionOfRects(const std::vector<PixelRect>& rects) {
+    std::vector<RECT> platform;
+    for (const PixelRect& r : rects)
+        platform.push_back(ToRect(r));
+    return RegionOf(platform);
+}
+
+// Before painting: a change outside the areas handed to the platform (a read-out line wider
+// than its strips, for one) is added to the update region, so that the window never falls
+// behind the frame.
+void InvalidateChangesOutside(HWND window, HRGN changed, HRGN given) {
+    if (GivenWhole) return;
     HRGN outside = CreateRectRgn(0, 0, 0, 0);
-    if (CombineRgn(outside, copy, update, RGN_DIFF) != NULLREGION)
+    if (CombineRgn(outside, changed, given, RGN_DIFF) != NULLREGION)
         InvalidateRgn(window, outside, FALSE);
-    if (!RequestedWhole) {
-        HRGN requested = RegionOf(RequestedRects);
-        CombineRgn(update, update, requested, RGN_DIFF);
-        CombineRgn(copy, copy, update, RGN_OR);
-        DeleteObject(requested);
-    }
     DeleteObject(outside);
-    DeleteObject(update);
-    RequestedRects.clear();
-    RequestedWhole = false;
-    return copy;
+}
+
+// While painting: where the window must take the frame. That is what changed, and what
+// something else uncovered: the area being painted beyond the tool's own requests. The
+// paint context's system region is that area, read without another trip to the platform;
+// should it be unavailable, the paint's bounding rectangle stands in.
+void AddUncovered(HDC target, const PAINTSTRUCT& paint, HRGN copy, HRGN given) {
+    if (GivenWhole) return;
+    HRGN painted = CreateRectRgn(0, 0, 0, 0);
+    POINT origin = {};
+    if (GetRandomRgn(target, painted, SYSRGN) == 1 && GetDCOrgEx(target, &origin))
+        OffsetRgn(painted, -origin.x, -origin.y); // from screen to window coordinates
+    else
+        SetRectRgn(painted, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
+                   paint.rcPaint.bottom);
+    CombineRgn(painted, painted, given, RGN_DIFF);
+    CombineRgn(copy, copy, painted, RGN_OR);
+    DeleteObject(painted);
 }
 
 } // namespace
@@ -122,10 +138,15 @@ void ComposeFrame(HWND window) {
     PlanFrame(FrameDC, frame);
     const std::vector<PixelRect> changes =
         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
-    HRGN copy = CopyArea(window, changes);
+    HRGN copy = RegionOfRects(changes);
+    HRGN given = RegionOf(GivenRects);
+    InvalidateChangesOutside(window, copy, given);
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window, &paint);
-    DrawFrame(FrameDC, frame, changes);
+    AddUncovered(target, paint, copy, given);
+    GivenRects.clear();
+    GivenWhole = false;
+    DrawFrame(FrameDC, frame, PictureAreas(changes, frame.Layout), changes);
     Composed = frame.Layout;
     SelectClipRgn(target, copy);
     RECT r;
@@ -134,38 +155,45 @@ void ComposeFrame(HWND window) {
            SRCCOPY);
     SelectClipRgn(target, nullptr); // the window keeps this context: leave it unclipped
     EndPaint(window, &paint);
+    DeleteObject(given);
     DeleteObject(copy);
 }
 
 void ForgetComposedFrame() {
     Composed = {};
-    RequestedRects.clear();
-    RequestedWhole = false;
+    MarkedRects.clear();
+    GivenRects.clear();
+    MarkedWhole = GivenWhole = false;
 }
 
 void InvalidateFrameArea([[maybe_unused]] HWND window, const RECT* area) {
     if (area != nullptr)
-        RequestedRects.push_back(*area);
+        MarkedRects.push_back(*area);
     else
-        RequestedWhole = true;
+        MarkedWhole = true;
 }
 
 void RepaintFrame(HWND window) {
     // The marks since the last repaint reach the platform in one call.
-    if (RequestedWhole) {
+    if (MarkedWhole) {
         InvalidateRect(window, nullptr, FALSE);
-    } else if (!RequestedRects.empty()) {
-        HRGN marked = RegionOf(RequestedRects);
+    } else if (!MarkedRects.empty()) {
+        HRGN marked = RegionOf(MarkedRects);
         InvalidateRgn(window, marked, FALSE);
         DeleteObject(marked);
     }
+    GivenWhole = GivenWhole || MarkedWhole;
+    GivenRects.insert(GivenRects.end(), MarkedRects.begin(), MarkedRects.end());
+    MarkedRects.clear();
+    MarkedWhole = false;
     UpdateWindow(window);
 }
 
 void ComposeWholeFrame(HDC dc) {
     Readout frame;
     PlanFrame(dc, frame);
-    DrawFrame(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
+    const std::vector<PixelRect> whole = {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}};
+    DrawFrame(dc, frame, whole, whole);
 }
 
 void InvalidateReadoutStrips(HWND window) {

@@ -1,5 +1,7 @@
 #include "ui/FrameChanges.h"
 
+#include <algorithm>
+
 namespace {
 
 // The one-pixel lines that a pen draws along a rectangle's edges.
@@ -8,6 +10,29 @@ void AddOutline(std::vector<PixelRect>& rects, const PixelRect& r) {
     rects.push_back({r.Right - 1, r.Top, r.Right, r.Bottom});
     rects.push_back({r.Left, r.Top, r.Right, r.Top + 1});
     rects.push_back({r.Left, r.Bottom - 1, r.Right, r.Bottom});
+}
+
+PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+            std::min(a.Bottom, b.Bottom)};
+}
+
+bool IsEmpty(const PixelRect& r) {
+    return r.Left >= r.Right || r.Top >= r.Bottom;
+}
+
+// Adds what is left of `from` outside `cut`: up to four rectangles.
+void AddDifference(std::vector<PixelRect>& rects, const PixelRect& from, const PixelRect& cut) {
+    if (IsEmpty(from)) return;
+    const PixelRect in = Intersection(from, cut);
+    if (IsEmpty(in)) {
+        rects.push_back(from);
+        return;
+    }
+    if (from.Top < in.Top) rects.push_back({from.Left, from.Top, from.Right, in.Top});
+    if (in.Bottom < from.Bottom) rects.push_back({from.Left, in.Bottom, from.Right, from.Bottom});
+    if (from.Left < in.Left) rects.push_back({from.Left, in.Top, in.Left, in.Bottom});
+    if (in.Right < from.Right) rects.push_back({in.Right, in.Top, from.Right, in.Bottom});
 }
 
 } // namespace
@@ -25,4 +50,30 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
         rects.push_back(next.Readout);
     }
     return rects;
+}
+
+std::vector<PixelRect> PictureAreas(const std::vector<PixelRect>& changes,
+                                    const FrameLayout& next) {
+    const PixelRect& o = next.Outline;
+    // The platform may leave a rectangle less than two pixels across undrawn (Wine does): the
+    // picture is stretched there as everywhere else.
+    if (!next.HasOutline || o.Right - o.Left < 2 || o.Bottom - o.Top < 2) return changes;
+    std::vector<PixelRect> lines, areas = changes;
+    AddOutline(lines, o);
+    for (const PixelRect& line : lines) {
+        std::vector<PixelRect> rest;
+        for (const PixelRect& area : areas)
+            AddDifference(rest, area, line);
+        areas.swap(rest);
+    }
+    return areas;
+}
+
+bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outline) {
+    std::vector<PixelRect> lines;
+    AddOutline(lines, outline);
+    for (const PixelRect& line : lines)
+        for (const PixelRect& r : changes)
+            if (!IsEmpty(Intersection(line, r))) return true;
+    return false;
 }

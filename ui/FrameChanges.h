@@ -23,3 +23,11 @@ struct FrameLayout {
 // the outline changed, and both read-out texts if the text or its place changed.
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height);
+
+// The parts of `changes` where the picture must be stretched again. The lines of the next
+// outline are left out: its pen covers them whole, dots and (the background being opaque) the
+// gaps between them alike.
+std::vector<PixelRect> PictureAreas(const std::vector<PixelRect>& changes, const FrameLayout& next);
+
+// Whether any of `changes` reaches the lines of the outline `outline`.
+bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outline);

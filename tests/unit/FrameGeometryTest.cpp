@@ -77,6 +77,9 @@ TEST(SnapOutline, NegativeEdgesStillSnapOutward) {
 
 #include "ui/FrameChanges.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 TEST(FrameChanges, AllWhenTheViewMovedElseChangedOutlinesAndTexts) {
@@ -102,6 +105,47 @@ TEST(FrameChanges, AllWhenTheViewMovedElseChangedOutlinesAndTexts) {
     EXPECT_EQ(FrameChanges(FrameLayout{}, last, 800, 600), whole) << "nothing composed yet";
     for (const auto& c : cases)
         EXPECT_EQ(FrameChanges(last, c.Next, 800, 600), c.Changes) << c.Name;
+}
+
+TEST(PictureAreas, ChangesLessTheNextOutlinesLinesWhichAChangeMayReach) {
+    const StretchPlan view = PlanStretch(0, 0, ToMicro(800), ToMicro(600), 1);
+    const PixelRect box{10, 20, 31, 26}, cell{20, 570, 120, 586};
+    const std::vector<PixelRect> around{{0, 0, 40, 30}, cell};
+    const struct {
+        const char* Name;
+        bool HasOutline;
+        PixelRect Outline;
+        std::vector<PixelRect> Changes, Areas;
+    } cases[] = {
+        {"no outline", false, box, around, around},
+        {"around the outline",
+         true,
+         box,
+         around,
+         {{0, 0, 40, 20},
+          {0, 26, 40, 30},
+          {0, 20, 10, 26},
+          {11, 21, 30, 25},
+          {31, 20, 40, 26},
+          cell}},
+        {"on its left line", true, box, {{10, 20, 11, 26}, {10, 19, 11, 26}}, {{10, 19, 11, 20}}},
+        {"one pixel wide", true, {10, 20, 11, 26}, around, around},
+        {"one pixel high", true, {10, 20, 31, 21}, around, around},
+    };
+    auto sorted = [](std::vector<PixelRect> rects) {
+        std::sort(rects.begin(), rects.end(), [](const PixelRect& a, const PixelRect& b) {
+            return std::tie(a.Top, a.Left, a.Bottom, a.Right) <
+                   std::tie(b.Top, b.Left, b.Bottom, b.Right);
+        });
+        return rects;
+    };
+    for (const auto& c : cases) {
+        const FrameLayout next{true, view, c.HasOutline, c.Outline, cell, {L'A'}};
+        EXPECT_EQ(sorted(PictureAreas(c.Changes, next)), sorted(c.Areas)) << c.Name;
+    }
+    EXPECT_FALSE(ReachesOutline({{11, 21, 30, 25}, cell}, box)) << "inside, clear of the lines";
+    EXPECT_TRUE(ReachesOutline({{11, 21, 30, 26}}, box)) << "onto the bottom line";
+    EXPECT_TRUE(ReachesOutline({{30, 0, 31, 21}}, box)) << "onto the right line";
 }
 
 } // namespace
