@@ -131,6 +131,39 @@ void PrintTable(const char* title, const std::vector<Row>& rows) {
     std::fflush(stdout);
 }
 
+// The platform's own share of a repaint: a window of the same size whose paint does nothing
+// but BeginPaint and EndPaint, then passes the message on as the tool's window does. A
+// small area is invalidated and UpdateWindow called, as a pointer move does.
+LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+Timing BarePaintCycle(const ScreenSize& size, int reps) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = BareWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"BarePaintCycle";
+    RegisterClassW(&windowClass);
+    HWND window =
+        CreateWindowExW(WS_EX_TOPMOST, L"BarePaintCycle", L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                        size.Width, size.Height, nullptr, nullptr, windowClass.hInstance, nullptr);
+    UpdateWindow(window);
+    PumpMessages();
+    const RECT strip = {20, 20, 420, 40};
+    const Timing t = Measure(reps, false, [&] {
+        InvalidateRect(window, &strip, FALSE);
+        UpdateWindow(window);
+    });
+    DestroyWindow(window);
+    PumpMessages();
+    return t;
+}
+
 struct MoveRow {
     ScreenSize Size;
     int Zoom;
@@ -163,17 +196,20 @@ void BenchMoves(HWND window, const ScreenSize& size, int reps, std::vector<MoveR
     Marking = ColorMode = false;
 }
 
-void PrintMoves(const std::vector<MoveRow>& rows, const std::vector<Row>& floors) {
+void PrintMoves(const std::vector<MoveRow>& rows, const std::vector<Row>& floors,
+                const std::vector<Timing>& cycles) {
     std::printf("\npointer move, drawing calls only (WM_MOUSEMOVE and its repaint)\n");
-    std::printf("%-11s %4s %-8s  %8s %8s  %13s\n", "size", "zoom", "state", "median", "max",
-                "floor median");
+    std::printf("%-11s %4s %-8s  %8s %8s  %13s  %14s\n", "size", "zoom", "state", "median", "max",
+                "floor median", "platform cycle");
     for (const MoveRow& r : rows) {
-        double floor = 0;
-        for (const Row& f : floors)
-            if (f.Size.Width == r.Size.Width && f.Size.Height == r.Size.Height)
-                floor = f.Floor.Median;
-        std::printf("%5dx%-5d %4d %-8s  %8.3f %8.3f  %13.3f\n", r.Size.Width, r.Size.Height, r.Zoom,
-                    r.State, r.Move.Median, r.Move.Max, floor);
+        double floor = 0, cycle = 0;
+        for (size_t i = 0; i < floors.size(); ++i)
+            if (floors[i].Size.Width == r.Size.Width && floors[i].Size.Height == r.Size.Height) {
+                floor = floors[i].Floor.Median;
+                cycle = cycles[i / 2].Median; // two rows (zooms) per size
+            }
+        std::printf("%5dx%-5d %4d %-8s  %8.3f %8.3f  %13.3f  %14.3f\n", r.Size.Width, r.Size.Height,
+                    r.Zoom, r.State, r.Move.Median, r.Move.Max, floor, cycle);
     }
     std::fflush(stdout);
 }
@@ -211,7 +247,7 @@ void BenchStartUp(const ScreenSize& size) {
 // Measures one window size at both zooms, once for the drawing calls alone and
 // once until the X server has the result.
 bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::vector<Row>* shown,
-               std::vector<MoveRow>* moves) {
+               std::vector<MoveRow>* moves, std::vector<Timing>* cycles) {
     ResetState(size);
     HWND window = CreateMainWindow();
     if (window == nullptr) {
@@ -256,6 +292,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
         }
     }
     BenchMoves(window, size, reps, moves);
+    cycles->push_back(BarePaintCycle(size, reps));
 
     SelectObject(memoryDC, oldBitmap);
     DeleteObject(memoryBitmap);
@@ -318,11 +355,12 @@ int main(int argc, char** argv) {
         BenchStartUp(size);
     std::vector<Row> drawn, shown;
     std::vector<MoveRow> moves;
+    std::vector<Timing> cycles;
     bool allMade = true;
     for (const ScreenSize& size : sizes)
-        allMade = BenchSize(size, reps, &drawn, &shown, &moves) && allMade;
+        allMade = BenchSize(size, reps, &drawn, &shown, &moves, &cycles) && allMade;
     PrintTable("drawing calls only (Wine sends the pixels to X afterwards)", drawn);
     PrintTable("until shown (drawing, upload to X, one round trip to the X server)", shown);
-    PrintMoves(moves, drawn);
+    PrintMoves(moves, drawn, cycles);
     return allMade ? 0 : 1;
 }
