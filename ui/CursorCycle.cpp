@@ -16,7 +16,7 @@ std::uint16_t ModeCursorId() {
 
 void StepModeCursorId() {
     if (ColorMode)
-        ColorCursorId = NextInSet(ColorCursorId, FirstColorCursorId, 107);
+        ColorCursorId = NextInSet(ColorCursorId, FirstColorCursorId, LastColorCursorId);
     else
-        SizeCursorId = NextInSet(SizeCursorId, FirstSizeCursorId, 104);
+        SizeCursorId = NextInSet(SizeCursorId, FirstSizeCursorId, LastSizeCursorId);
 }

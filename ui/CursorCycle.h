@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
-constexpr std::uint16_t FirstSizeCursorId = 101;  // crosshairs 101 to 104
-constexpr std::uint16_t FirstColorCursorId = 105; // eyedroppers 105 to 107
+constexpr std::uint16_t FirstSizeCursorId = 101; // crosshairs
+constexpr std::uint16_t LastSizeCursorId = 104;
+constexpr std::uint16_t FirstColorCursorId = 105; // eyedroppers
+constexpr std::uint16_t LastColorCursorId = 107;
 
 // The image the current mode shows.
 std::uint16_t ModeCursorId();
