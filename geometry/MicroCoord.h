@@ -17,6 +17,11 @@ struct MicroBox {
     MicroCoord Bottom = 0;
 };
 
+struct PixelPoint {
+    std::int64_t X;
+    std::int64_t Y;
+};
+
 // A rectangle in whole pixels, right and bottom exclusive.
 struct PixelRect {
     std::int64_t Left = 0;

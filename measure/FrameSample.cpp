@@ -2,8 +2,12 @@
 
 #include "app/AppState.h"
 #include "app/Handles.h"
+#include "view/ShownPixel.h"
 
-// The frame, not the snapshot: the sample is what the screen shows, read-out line included.
 void SampleFrameColor(int x, int y) {
-    PickedColor = GetPixel(FrameDC, x, y);
+    const PixelPoint at = ShownAt(ToMicro(x), ToMicro(y));
+    const bool inside = at.X >= 0 && at.X < ScreenPixelWidth() && at.Y >= 0 &&
+                        at.Y < ScreenPixelHeight();
+    PickedColor = inside ? GetPixel(SnapshotDC, static_cast<int>(at.X), static_cast<int>(at.Y))
+                         : CLR_INVALID;
 }

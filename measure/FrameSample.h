@@ -1,5 +1,7 @@
-// Reads a pixel of the composed frame into PickedColor.
+// Reads the colour of the picture under a window pixel into PickedColor.
 #pragma once
 
-// x and y are window pixels; outside the frame the platform's invalid colour (all ones) is kept.
+// x and y are window pixels. The colour is the snapshot pixel shown there, read from the
+// snapshot, so the outline and the read-out drawn over the picture never count. Beyond the
+// snapshot the platform's invalid colour (all ones) is kept.
 void SampleFrameColor(int x, int y);

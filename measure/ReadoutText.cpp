@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "measure/ScaledUnits.h"
+#include "view/ShownPixel.h"
 
 #include <charconv>
 #include <cstdint>
@@ -42,23 +43,9 @@ struct TextWriter {
     }
 };
 
-struct SnapshotPoint {
-    MicroCoord X; // window position divided by the zoom, before the origin is added
-    MicroCoord Y;
-};
-
-SnapshotPoint Scaled(const MicroBox& box) {
-    return {box.Left / ZoomFactor, box.Top / ZoomFactor};
-}
-
-struct PixelPosition {
-    std::int64_t X;
-    std::int64_t Y;
-};
-
-// Writes "X: .., Y: .." in snapshot pixels and gives the two numbers.
-PixelPosition WritePosition(TextWriter& out, SnapshotPoint p) {
-    const PixelPosition at{RoundMicro(p.X + ViewOriginX), RoundMicro(p.Y + ViewOriginY)};
+// Writes "X: .., Y: .." for the pixel shown at the box's top-left corner and gives it.
+PixelPoint WritePosition(TextWriter& out, const MicroBox& box) {
+    const PixelPoint at = ShownAt(box.Left, box.Top);
     out.Put("X: ");
     out.Number(at.X);
     out.Put(", Y: ");
@@ -84,14 +71,12 @@ void WriteScaled(TextWriter& out, std::int64_t a, const char* between, std::int6
 
 int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     TextWriter out{text, ReadoutTextLength};
-    const SnapshotPoint p = Scaled(*box);
-    // The pixel is taken off before the division and added back after, so both the first
-    // and the last covered pixel count.
-    const std::int64_t width =
-        RoundMicro((box->Right - MicroPerPixel) / ZoomFactor - p.X + MicroPerPixel);
-    const std::int64_t height =
-        RoundMicro((box->Bottom - MicroPerPixel) / ZoomFactor - p.Y + MicroPerPixel);
-    WritePosition(out, p);
+    const PixelPoint first = WritePosition(out, *box);
+    // From the first to the last covered pixel, both counted; the last lies one whole pixel
+    // inside the exclusive right and bottom edges.
+    const PixelPoint last = ShownAt(box->Right - MicroPerPixel, box->Bottom - MicroPerPixel);
+    const std::int64_t width = last.X - first.X + 1;
+    const std::int64_t height = last.Y - first.Y + 1;
     out.Put("    Size: ");
     out.Number(width);
     out.Put(" X ");
@@ -102,7 +87,7 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
 
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     TextWriter out{text, ReadoutTextLength};
-    const PixelPosition at = WritePosition(out, Scaled(*box));
+    const PixelPoint at = WritePosition(out, *box);
     WriteScaled(out, at.X, ", ", at.Y);
     return out.Finish();
 }
@@ -119,7 +104,7 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     web.Finish();
 
     TextWriter out{text, ReadoutTextLength};
-    WritePosition(out, Scaled(*box));
+    WritePosition(out, *box);
     out.Put("    R: ");
     out.Number(red);
     out.Put(", G: ");

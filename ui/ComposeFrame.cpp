@@ -30,14 +30,15 @@ StretchPlan CurrentView() {
 void StretchSnapshot(HDC dc, const StretchPlan& plan) {
     const int width = ScreenPixelWidth();
     const int height = ScreenPixelHeight();
-    const int destWidth = ToPlatformInt(plan.DestWidth);
-    const int destHeight = ToPlatformInt(plan.DestHeight);
-    StretchBlt(dc, 0, 0, destWidth, destHeight, SnapshotDC, ToPlatformInt(plan.SourceX),
-               ToPlatformInt(plan.SourceY), ToPlatformInt(plan.ReadWidth),
-               ToPlatformInt(plan.ReadHeight), SRCCOPY);
-    // Past the snapshot's last column or row there is nothing to show.
-    if (destWidth < width) PatBlt(dc, destWidth, 0, width - destWidth, height, BLACKNESS);
-    if (destHeight < height) PatBlt(dc, 0, destHeight, destWidth, height - destHeight, BLACKNESS);
+    const std::int64_t right = plan.DestX + plan.SourceWidth * plan.Zoom;
+    const std::int64_t bottom = plan.DestY + plan.SourceHeight * plan.Zoom;
+    StretchBlt(dc, ToPlatformInt(plan.DestX), ToPlatformInt(plan.DestY),
+               ToPlatformInt(right - plan.DestX), ToPlatformInt(bottom - plan.DestY), SnapshotDC,
+               ToPlatformInt(plan.SourceX), ToPlatformInt(plan.SourceY),
+               ToPlatformInt(plan.SourceWidth), ToPlatformInt(plan.SourceHeight), SRCCOPY);
+    // Past the snapshot's last column or row, should a view ever reach it, nothing is shown.
+    if (right < width) PatBlt(dc, ToPlatformInt(right), 0, width, height, BLACKNESS);
+    if (bottom < height) PatBlt(dc, 0, ToPlatformInt(bottom), width, height, BLACKNESS);
 }
 
 void DrawBoxOutline(HDC dc, const PixelRect& outline) {
@@ -73,7 +74,7 @@ void PlanFrame(HDC dc, Readout& frame) {
     layout.Composed = true;
     layout.View = CurrentView();
     layout.HasOutline = !ColorMode && Marking;
-    layout.Outline = SnapOutline(MarkBox, ZoomFactor);
+    layout.Outline = SnapOutline(MarkBox, ViewOriginX, ViewOriginY, ZoomFactor);
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
 }
 

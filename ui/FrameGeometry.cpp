@@ -1,5 +1,7 @@
 #include "ui/FrameGeometry.h"
 
+#include "view/ShownPixel.h"
+
 #include <algorithm>
 
 std::array<PixelRect, 2> ReadoutStrips(MicroCoord screenHeight, std::int64_t textWidth) {
@@ -15,10 +17,12 @@ std::int64_t ReadoutTop(MicroCoord cursorX, MicroCoord cursorY, MicroCoord scree
 
 namespace {
 
-// Window extent that `read` source pixels cover when `source` of them span `window`.
-std::int64_t CoveredExtent(std::int64_t read, std::int64_t source, std::int64_t window) {
-    if (read == source) return window;
-    return (read * window + source / 2) / source;
+// How many snapshot pixels from `first` on cover window pixels `dest` to `window`, as far as
+// the snapshot's `size` pixels reach.
+std::int64_t CoveringCount(std::int64_t first, std::int64_t dest, std::int64_t window,
+                           std::int64_t size, int zoom) {
+    const std::int64_t needed = (window - dest + zoom - 1) / zoom;
+    return std::clamp<std::int64_t>(size - first, 0, needed);
 }
 
 } // namespace
@@ -28,22 +32,24 @@ StretchPlan PlanStretch(MicroCoord originX, MicroCoord originY, MicroCoord scree
     StretchPlan plan;
     const std::int64_t w = RoundMicro(screenWidth);
     const std::int64_t h = RoundMicro(screenHeight);
-    plan.SourceX = RoundMicro(originX);
-    plan.SourceY = RoundMicro(originY);
-    plan.SourceWidth = std::max<std::int64_t>(1, RoundMicro(screenWidth / zoom));
-    plan.SourceHeight = std::max<std::int64_t>(1, RoundMicro(screenHeight / zoom));
-    plan.ReadWidth = std::clamp<std::int64_t>(w - plan.SourceX, 0, plan.SourceWidth);
-    plan.ReadHeight = std::clamp<std::int64_t>(h - plan.SourceY, 0, plan.SourceHeight);
-    plan.DestWidth = CoveredExtent(plan.ReadWidth, plan.SourceWidth, w);
-    plan.DestHeight = CoveredExtent(plan.ReadHeight, plan.SourceHeight, h);
+    plan.Zoom = zoom;
+    plan.SourceX = FloorDiv(originX, MicroPerPixel);
+    plan.SourceY = FloorDiv(originY, MicroPerPixel);
+    plan.DestX = CellStart(plan.SourceX, originX, zoom);
+    plan.DestY = CellStart(plan.SourceY, originY, zoom);
+    plan.SourceWidth = CoveringCount(plan.SourceX, plan.DestX, w, w, zoom);
+    plan.SourceHeight = CoveringCount(plan.SourceY, plan.DestY, h, h, zoom);
     return plan;
 }
 
-PixelRect SnapOutline(const MicroBox& box, int zoom) {
-    // Floor division, so edges that panning pushed past the window's left or top edge
-    // still snap outward and the outline encloses every magnified cell of the box.
-    const std::int64_t z = zoom;
-    return {FloorDiv(RoundMicro(box.Left), z) * z, FloorDiv(RoundMicro(box.Top), z) * z,
-            (FloorDiv(RoundMicro(box.Right) - 1, z) + 1) * z,
-            (FloorDiv(RoundMicro(box.Bottom) - 1, z) + 1) * z};
+PixelRect SnapOutline(const MicroBox& box, MicroCoord originX, MicroCoord originY, int zoom) {
+    auto first = [&](MicroCoord edge, MicroCoord origin) {
+        return CellStart(ShownPixel(edge, origin, zoom), origin, zoom);
+    };
+    // The last covered pixel lies one whole pixel inside the exclusive edge.
+    auto last = [&](MicroCoord edge, MicroCoord origin) {
+        return first(edge - MicroPerPixel, origin) + zoom;
+    };
+    return {first(box.Left, originX), first(box.Top, originY), last(box.Right, originX),
+            last(box.Bottom, originY)};
 }

@@ -18,18 +18,19 @@ std::array<PixelRect, 2> ReadoutStrips(MicroCoord screenHeight, std::int64_t tex
 // the bottom and left of column 450, else at the bottom.
 std::int64_t ReadoutTop(MicroCoord cursorX, MicroCoord cursorY, MicroCoord screenHeight);
 
-// How the visible part of the snapshot is stretched over the window. The rounded source
-// can reach one pixel past the snapshot at the view's right or bottom limit; only the part
-// inside is read, stretched over DestWidth x DestHeight, and the rest of the window is
-// left to be filled as empty.
+// How the snapshot is drawn: one stretch by exactly the zoom, so that every snapshot pixel
+// covers zoom x zoom window pixels. Source pixel (SourceX, SourceY) lands at window pixel
+// (DestX, DestY), between -(zoom - 1) and 0, and SourceWidth x SourceHeight pixels cover the
+// window, as far as the snapshot reaches.
 struct StretchPlan {
-    std::int64_t SourceX, SourceY, SourceWidth, SourceHeight; // as rounded from the view
-    std::int64_t ReadWidth, ReadHeight;                       // the part inside the snapshot
-    std::int64_t DestWidth, DestHeight;                       // where that part lands
+    std::int64_t SourceX, SourceY, SourceWidth, SourceHeight;
+    std::int64_t DestX, DestY;
+    int Zoom;
     friend bool operator==(const StretchPlan&, const StretchPlan&) = default;
 };
 StretchPlan PlanStretch(MicroCoord originX, MicroCoord originY, MicroCoord screenWidth,
                         MicroCoord screenHeight, int zoom);
 
-// The box outline snapped outward to the magnified pixel grid; right and bottom exclusive.
-PixelRect SnapOutline(const MicroBox& box, int zoom);
+// The box outline snapped outward to the cells of the first and last pixel the box covers in
+// the view with the given origin; right and bottom exclusive.
+PixelRect SnapOutline(const MicroBox& box, MicroCoord originX, MicroCoord originY, int zoom);

@@ -12,11 +12,6 @@ std::int16_t ZoomFactorForKey(std::uint64_t character);
 // Brings ViewOriginX and ViewOriginY back within the snapshot for the current factor.
 void ClampViewOrigin();
 
-struct PixelPoint {
-    std::int64_t X;
-    std::int64_t Y;
-};
-
 // Centres the view on the snapshot point that window pixel (px, py) showed under the old
 // factor, as far as the snapshot allows; returns where that point now lies in the window.
 PixelPoint ZoomViewAroundPoint(std::int64_t px, std::int64_t py, std::int16_t oldFactor);

@@ -1,4 +1,5 @@
 #include "ui/FrameGeometry.h"
+#include "unit/StateFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -24,53 +25,46 @@ TEST(ReadoutTop, MovesToTheTopOnlyNearTheBottomLeft) {
     EXPECT_EQ(ReadoutTop(449'500'000, ToMicro(561), h), 570) << "rounds to 450";
 }
 
-TEST(PlanStretch, RoundsTheVisibleExtentAfterDividing) {
-    const StretchPlan plan = PlanStretch(0, 0, ToMicro(1280), ToMicro(800), 3);
-    EXPECT_EQ(plan.SourceWidth, 427);
-    EXPECT_EQ(plan.SourceHeight, 267);
-    EXPECT_EQ(plan.ReadWidth, 427);
-    EXPECT_EQ(plan.DestWidth, 1280);
-    EXPECT_EQ(plan.DestHeight, 800);
-}
-
-TEST(PlanStretch, NeverReadsPastTheSnapshotAtTheViewLimit) {
-    // 1366 wide at zoom 4: the origin limit is 1024.5 pixels, rounding to column 1025,
-    // and 341.5 visible columns round to 342, one past the snapshot.
-    const MicroCoord w = ToMicro(1366);
-    const StretchPlan plan = PlanStretch(w - w / 4, 0, w, ToMicro(768), 4);
-    EXPECT_EQ(plan.SourceX, 1025);
-    EXPECT_EQ(plan.SourceWidth, 342);
-    EXPECT_EQ(plan.ReadWidth, 341);
-    EXPECT_EQ(plan.DestWidth, 1362) << "the missing column takes the last four window columns";
-    EXPECT_EQ(plan.SourceX + plan.ReadWidth, 1366);
-    EXPECT_EQ(plan.DestHeight, 768);
-}
-
-TEST(PlanStretch, LargeScreenAtHighestZoom) {
-    const MicroCoord w = ToMicro(3840);
-    const MicroCoord h = ToMicro(2160);
-    const StretchPlan plan = PlanStretch(w - w / 45, h - h / 45, w, h, 45);
-    EXPECT_EQ(plan.SourceX, 3755); // 3840 - 85.333333 = 3754.666667
-    EXPECT_EQ(plan.SourceWidth, 85);
-    EXPECT_EQ(plan.ReadWidth, 85);
-    EXPECT_EQ(plan.DestWidth, 3840);
-    EXPECT_EQ(plan.SourceY, 2112);
-    EXPECT_EQ(plan.SourceHeight, 48);
-    EXPECT_EQ(plan.DestHeight, 2160);
+TEST(PlanStretch, EachSnapshotPixelCoversZoomWindowPixelsAtTheTrueOrigin) {
+    // 800 x 600 unless given: origin, zoom, where source pixel SourceX lands, how many are drawn.
+    const struct {
+        MicroCoord Origin;
+        int Zoom;
+        std::int64_t SourceX, DestX, SourceWidth, Screen;
+    } cases[] = {
+        {391'111'112, 45, 391, -5, 18, 800},   // columns -5..39 show 391
+        {293'333'334, 45, 293, -15, 14, 600},  // rows -15..29 show 293
+        {666'666'667, 6, 666, -4, 134, 800},   // columns -4..1 show 666
+        {266'333'334, 3, 266, -1, 267, 800},   // columns -1..1 show 266
+        {ToMicro(600), 4, 600, 0, 200, 800},   // whole cells from column 0
+        {1'024'500'000, 4, 1024, -2, 342, 1366},  // at the right limit, the last column drawn
+        {3'754'666'667, 45, 3754, -30, 86, 3840}, // the same at 4K and zoom 45
+    };
+    for (const auto& c : cases) {
+        const MicroCoord screen = ToMicro(c.Screen);
+        const StretchPlan plan = PlanStretch(c.Origin, 0, screen, screen, c.Zoom);
+        EXPECT_EQ(plan.SourceX, c.SourceX) << c.Origin;
+        EXPECT_EQ(plan.DestX, c.DestX) << c.Origin;
+        EXPECT_EQ(plan.SourceWidth, c.SourceWidth) << c.Origin;
+        EXPECT_LE(plan.SourceX + plan.SourceWidth, c.Screen) << "never past the snapshot";
+        EXPECT_GE(plan.DestX + plan.SourceWidth * c.Zoom, c.Screen) << "the window covered";
+    }
 }
 
 TEST(SnapOutline, SnapsOutwardToTheMagnifiedGrid) {
     const MicroBox box{ToMicro(5), ToMicro(2), ToMicro(11), ToMicro(9)};
-    EXPECT_EQ(SnapOutline(box, 4), (PixelRect{4, 0, 12, 12}));
-    EXPECT_EQ(SnapOutline(box, 1), (PixelRect{5, 2, 11, 9}));
+    EXPECT_EQ(SnapOutline(box, 0, 0, 4), (PixelRect{4, 0, 12, 12}));
+    EXPECT_EQ(SnapOutline(box, 0, 0, 1), (PixelRect{5, 2, 11, 9}));
     const MicroBox exact{ToMicro(8), ToMicro(8), ToMicro(12), ToMicro(12)};
-    EXPECT_EQ(SnapOutline(exact, 4), (PixelRect{8, 8, 12, 12}));
+    EXPECT_EQ(SnapOutline(exact, 0, 0, 4), (PixelRect{8, 8, 12, 12}));
+    // At a fractional origin the cells start where the picture's do: columns 2-4 show 267.
+    EXPECT_EQ(SnapOutline(PixelBox(3, 0, 4, 1), 266'333'334, 0, 3), (PixelRect{2, 0, 5, 3}));
 }
 
 TEST(SnapOutline, NegativeEdgesStillSnapOutward) {
     const MicroBox past{ToMicro(-6), ToMicro(-3), ToMicro(-1), ToMicro(2)};
-    EXPECT_EQ(SnapOutline(past, 4), (PixelRect{-8, -4, 0, 4}));
-    EXPECT_EQ(SnapOutline(past, 1), (PixelRect{-6, -3, -1, 2}));
+    EXPECT_EQ(SnapOutline(past, 0, 0, 4), (PixelRect{-8, -4, 0, 4}));
+    EXPECT_EQ(SnapOutline(past, 0, 0, 1), (PixelRect{-6, -3, -1, 2}));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "measure/MarkBox.h"
 #include "measure/ReadoutText.h"
+#include "view/Pan.h"
 #include "unit/StateFixture.h"
 
 #include <string>
@@ -34,7 +36,7 @@ TEST_F(ReadoutTextTest, SizeTextCountsFirstAndLastPixelAtZoomOneAndFour) {
     ZoomFactor = 4;
     ViewOriginX = 100'000'000;
     ViewOriginY = 50'000'000;
-    EXPECT_EQ(SizeText(box), L"X: 103, Y: 55    Size: 6 X 2");
+    EXPECT_EQ(SizeText(box), L"X: 102, Y: 55    Size: 6 X 2");
 }
 
 TEST_F(ReadoutTextTest, OnePixelBoxIsOneByOneAtEveryZoom) {
@@ -45,18 +47,49 @@ TEST_F(ReadoutTextTest, OnePixelBoxIsOneByOneAtEveryZoom) {
     }
 }
 
-TEST_F(ReadoutTextTest, BoxOverOneMagnifiedPixelReadsTwoWide) {
-    ZoomFactor = 4;
-    EXPECT_EQ(SizeText(PixelBox(8, 0, 12, 1)), L"X: 2, Y: 0    Size: 2 X 1");
+TEST_F(ReadoutTextTest, NamesThePixelShownUnderTheBoxAndCountsTheCoveredOnes) {
+    // zoom, view origin, box corners in window pixels, the text
+    const struct {
+        std::int16_t Zoom;
+        MicroCoord OriginX, OriginY;
+        int X1, Y1, X2, Y2;
+        const wchar_t* Text;
+    } cases[] = {
+        {4, 0, 0, 8, 8, 11, 11, L"X: 2, Y: 2    Size: 1 X 1"}, // inside one magnified cell
+        {2, 0, 0, 201, 200, 201, 200, L"X: 100, Y: 100    Size: 1 X 1"},
+        {2, 0, 0, 15, 7, 15, 7, L"X: 7, Y: 3    Size: 1 X 1"}, // right half of a cell
+        {45, 391'111'112, 293'333'334, 400, 300, 444, 329, L"X: 400, Y: 300    Size: 1 X 1"},
+        {45, 391'111'112, 293'333'334, 39, 29, 40, 30, L"X: 391, Y: 293    Size: 2 X 2"},
+        {6, 666'666'667, ToMicro(500), 794, 594, 799, 599, L"X: 799, Y: 599    Size: 1 X 1"},
+        {6, 666'666'667, ToMicro(500), 1, 0, 2, 5, L"X: 666, Y: 500    Size: 2 X 1"},
+        {3, 266'666'667, ToMicro(200), 300, 300, 330, 318, L"X: 366, Y: 300    Size: 11 X 7"},
+    };
+    for (const auto& c : cases) {
+        ZoomFactor = c.Zoom;
+        ViewOriginX = c.OriginX;
+        ViewOriginY = c.OriginY;
+        EXPECT_EQ(SizeText(BoxFromCorners(ToMicro(c.X1), ToMicro(c.Y1), ToMicro(c.X2),
+                                          ToMicro(c.Y2))),
+                  c.Text);
+    }
 }
 
-TEST_F(ReadoutTextTest, PositionDividesBeforeRounding) {
-    ZoomFactor = 2;
-    EXPECT_EQ(PositionText(PixelBox(15, 7, 16, 8)), L"X: 8, Y: 4");
+TEST_F(ReadoutTextTest, ABoxKeepsItsTextWhileThePictureIsDraggedUnderIt) {
+    ZoomFactor = 3;
+    ViewOriginX = 266'666'667;
+    ViewOriginY = ToMicro(200);
+    StartMarking(ToMicro(300), ToMicro(300));
+    MarkBox = BoxFromCorners(MarkAnchorX, MarkAnchorY, ToMicro(330), ToMicro(318));
+    StartPan(ToMicro(400), ToMicro(300));
+    for (int step = 1; step <= 9; ++step) {
+        PanTo(ToMicro(400 - 2 * step), ToMicro(300));
+        EXPECT_EQ(SizeText(MarkBox), L"X: 366, Y: 300    Size: 11 X 7") << step;
+    }
+    EXPECT_EQ(ViewOriginX, 272'666'667) << "the view did move";
 }
 
-TEST_F(ReadoutTextTest, NegativeCoordinatesPrintWithMinusAndTruncate) {
-    EXPECT_EQ(PositionText(MicroBox{-1'700'000, -3'000'000, 0, 0}), L"X: -1, Y: -3");
+TEST_F(ReadoutTextTest, NegativeCoordinatesPrintWithMinusAndNameThePixelHoldingThem) {
+    EXPECT_EQ(PositionText(MicroBox{-1'700'000, -3'000'000, 0, 0}), L"X: -2, Y: -3");
     ZoomFactor = 3;
     EXPECT_EQ(SizeText(PixelBox(-30, -9, -2, 1)), L"X: -10, Y: -3    Size: 10 X 4");
 }
@@ -109,7 +142,7 @@ TEST_F(ReadoutTextTest, FarNegativeCoordinatesPrintInFull) {
     const MicroCoord far = INT64_MIN + 1;
     PickedColor = 0x00FFFFFF;
     const std::wstring text = ColorText(MicroBox{far, far, 0, 0});
-    EXPECT_EQ(text, L"X: -9223372036854, Y: -9223372036854    R: 255, G: 255, B: 255    "
+    EXPECT_EQ(text, L"X: -9223372036855, Y: -9223372036855    R: 255, G: 255, B: 255    "
                     L"Color: #FFFFFF");
 }
 

@@ -67,7 +67,7 @@ TEST_F(ColorModeTest, SpaceSamplesUnderThePointerAndSpaceAgainLeavesTheSample) {
     EXPECT_EQ(ClipboardText(), L"before") << "no marking, so no copy";
 }
 
-TEST_F(ColorModeTest, SpaceWhileMarkingCopiesTheOutlinedPixelAndTheRealReleaseNothing) {
+TEST_F(ColorModeTest, SpaceWhileMarkingCopiesThePictureUnderTheOutlineAndTheRealReleaseNothing) {
     PointAt(300, 200);
     Press(300, 200);
     PointAt(320, 210);
@@ -75,7 +75,7 @@ TEST_F(ColorModeTest, SpaceWhileMarkingCopiesTheOutlinedPixelAndTheRealReleaseNo
     ASSERT_TRUE(outline == RGB(255, 0, 0) || outline == RGB(255, 255, 255));
     Key(' ');
     EXPECT_FALSE(Marking);
-    EXPECT_EQ(ClipboardText(), WebText(outline));
+    EXPECT_EQ(ClipboardText(), WebText(PatternColor(320, 210)));
     EXPECT_EQ(MarkBox.Left, ToMicro(320));
     PutClipboardText(L"later");
     Release(320, 210);

@@ -1,0 +1,7 @@
+#include "view/ShownPixel.h"
+
+#include "app/AppState.h"
+
+PixelPoint ShownAt(MicroCoord x, MicroCoord y) {
+    return {ShownPixel(x, ViewOriginX, ZoomFactor), ShownPixel(y, ViewOriginY, ZoomFactor)};
+}
