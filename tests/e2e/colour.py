@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
 """Colour mode on the real program: Space shows the colour under the pointer in the read-out,
 and a click copies exactly the "#RRGGBB" of the pattern pixel under the pointer, at zoom 1 and
-at zoom 4.
+at zoom 4; at zooms 6 and 45 the read-out names the position and colour of the pixel shown
+under the pointer, also right beside the edges of its magnified cell.
 
 usage: colour.py tarvok.exe
 """
 import sys
 
 import pattern
-from harness import Session, run
+from harness import MICRO, Session, run, shown_pixel
 from zoom import HEIGHT, WIDTH
 
 
@@ -46,8 +47,33 @@ def zoom_four(session):
     pick(session, (101, 102), (325, 250))
 
 
+# A key pressed with the pointer at (400, 300) at zoom 1, its factor, the view origin it gives
+# (the pointer stays at (400, 300)), and pointers to read at, beside cell edges.
+VIEWS = [
+    ("5", 6, (333333334, 250 * MICRO), [(401, 301), (405, 300), (406, 300)]),
+    ("9", 45, (391111112, 293333334), [(439, 329), (445, 330)]),
+]
+
+
+def readout_names_the_pixel_shown(session):
+    for key, zoom, origin, pointers in VIEWS:
+        session.key("1")
+        session.move(400, 300)
+        session.expect_pointer(400, 300)
+        session.key(key)
+        session.expect_pointer(400, 300)
+        for pointer in pointers:
+            session.move(*pointer)
+            x, y = (shown_pixel(pointer[i], zoom, origin[i]) for i in (0, 1))
+            text = "X: %d, Y: %d    R: %d, G: %d, B: %d    Color: %s" \
+                % ((x, y) + pattern.colour(x, y) + (web_text(x, y),))
+            session.expect("zoom %d, pointer at %s" % (zoom, pointer),
+                           lambda shot: session.readout_problem(shot, text, HEIGHT - 30))
+
+
 def main():
-    run(sys.argv[1], WIDTH, HEIGHT, Session.start, zoom_one, zoom_four)
+    run(sys.argv[1], WIDTH, HEIGHT, Session.start, zoom_one, zoom_four,
+        readout_names_the_pixel_shown)
 
 
 if __name__ == "__main__":

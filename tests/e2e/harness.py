@@ -146,19 +146,20 @@ def round_micro(value):
     return (value + MICRO // 2) // MICRO
 
 
+def shown_pixel(position, zoom, origin):
+    """The snapshot pixel (one axis) that window pixel position >= 0 shows at zoom: the one
+    holding the point position / zoom + origin, with origin in millionths."""
+    return (position * MICRO // zoom + origin) // MICRO
+
+
 def magnification_problems(shot, zoom, origin, skip=(), step=7, within=None, limit=8):
     """None if the sampled pixels of shot, the screen of a program showing the pattern, show
-    the view at zoom whose origin is (x, y) in millionths; else a description of the first
-    misplaced ones. Each paint stretches the snapshot rectangle at the rounded origin, the
-    rounded screen / zoom wide and high, over the whole screen; StretchBlt may put a cell's
-    edge one window pixel either way, so each axis allows the neighbours' snapshot pixels.
-    Samples every step-th row and column, or every pixel of the within rectangles if given,
-    leaving out those in the skip rectangles."""
-    def axis(size, start):
-        read = round_micro(size * MICRO // zoom)
-        at = [round_micro(start) + x * read // size for x in range(size)]
-        return [(at[max(x - 1, 0)], at[min(x + 1, size - 1)]) for x in range(size)]
-    columns, rows = axis(shot.width, origin[0]), axis(shot.height, origin[1])
+    the view at zoom whose origin is (x, y) in millionths exactly: each snapshot pixel covers
+    zoom x zoom window pixels at the true origin. Else a description of the first misplaced
+    ones. Samples every step-th row and column, or every pixel of the within rectangles if
+    given, leaving out those in the skip rectangles."""
+    columns = [shown_pixel(x, zoom, origin[0]) for x in range(shot.width)]
+    rows = [shown_pixel(y, zoom, origin[1]) for y in range(shot.height)]
     if within is None:
         points = [(x, y) for y in sorted(set(range(0, shot.height, step)) | {shot.height - 1})
                   for x in sorted(set(range(0, shot.width, step)) | {shot.width - 1})]
@@ -170,10 +171,9 @@ def magnification_problems(shot, zoom, origin, skip=(), step=7, within=None, lim
         if not _inside(skip, x, y):
             sx, sy = pattern.position(*shot.pixel(x, y))
             # The pattern repeats every 4096 pixels, so beyond that positions compare modulo.
-            if not ((sx - columns[x][0]) % 4096 <= columns[x][1] - columns[x][0]
-                    and (sy - rows[y][0]) % 4096 <= rows[y][1] - rows[y][0]):
-                wrong.append("%d, %d shows %d, %d, expected %d..%d, %d..%d"
-                             % ((x, y, sx, sy) + columns[x] + rows[y]))
+            if (sx - columns[x]) % 4096 or (sy - rows[y]) % 4096:
+                wrong.append("%d, %d shows %d, %d, expected %d, %d"
+                             % (x, y, sx, sy, columns[x], rows[y]))
     if not wrong:
         return None
     return "%d sampled pixels misplaced at zoom %d, origin %.6f, %.6f: %s" % (
@@ -185,6 +185,8 @@ def _inside(rects, x, y):
 
 
 INVERT = bytes(255 - i for i in range(256))
+# The read-out's black text on its white background.
+INK = [(0, 0, 0), (255, 255, 255)]
 
 
 def describe_differences(count, samples):
@@ -537,13 +539,19 @@ class Session:
         return self.texts[text]
 
     def readout_problem(self, shot, text, top):
-        """None if the read-out line at (20, top) of shot is exactly text, else what is wrong."""
+        """None if the read-out line at (20, top) of shot is exactly text, else what is wrong.
+        Past the text's end, a strip's width on, the picture must show: the desktops used here
+        have no pure black or white there, the read-out's ink and background."""
         want = self.rendered(text)
         for y in range(want.height):
             for x in range(want.width):
                 if shot.pixel(20 + x, top + y) != want.pixel(x, y):
                     return "the read-out at (20, %d) is not %r: pixel %d, %d differs" \
                         % (top, text, 20 + x, top + y)
+        end = 20 + want.width
+        more = shot.pixels_of(INK, (end, top, min(shot.width, end + 400), top + want.height))
+        if more:
+            return "the read-out at (20, %d) runs on past %r: ink at %s" % (top, text, more[:3])
         return None
 
     def expect_pointer(self, x, y, timeout=3):

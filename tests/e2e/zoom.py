@@ -8,15 +8,13 @@ usage: zoom.py tarvok.exe
 import sys
 import time
 
-from harness import MICRO, Image, Session, magnification_problems, run
+from harness import INK, MICRO, Image, Session, magnification_problems, run
 
 WIDTH, HEIGHT = 800, 600
 # Where the read-out line may stand: bottom left, or top left while the pointer is near the
 # bottom. Rows and columns a little beyond the text so a misplaced line still lands inside.
 TOP_STRIP = (0, 15, 450, 45)
 BOTTOM_STRIP = (0, HEIGHT - 39, 450, HEIGHT)
-# The pattern has no pure black or white in either strip at any view used here.
-INK = [(0, 0, 0), (255, 255, 255)]
 
 # key, pointer before, factor, view origin in millionths, pointer after
 STEPS = [
