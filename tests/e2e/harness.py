@@ -546,6 +546,22 @@ class Session:
                         % (top, text, 20 + x, top + y)
         return None
 
+    def pointer_image(self):
+        """The pointer's image as the X server shows it: width, height, hotspot and the
+        positions of its opaque black pixels."""
+        path = os.path.join(self.tmp, "pointer.pam")
+        offset = _run([sys.executable, os.path.join(ROOT, "scripts", "pointer-image.py"), path],
+                      env=self.env()).stdout.decode().strip()
+        left, top = (int(n) for n in offset.replace("+", " +").replace("-", " -").split())
+        at = self.pointer()
+        with open(path, "rb") as f:
+            header, pixels = f.read().split(b"ENDHDR\n", 1)
+        fields = dict(line.split(b" ", 1) for line in header.splitlines()[1:])
+        width, height = int(fields[b"WIDTH"]), int(fields[b"HEIGHT"])
+        black = {(i % width, i // width) for i in range(width * height)
+                 if pixels[4 * i:4 * i + 4] == b"\0\0\0\xff"}
+        return width, height, (at[0] - left, at[1] - top), black
+
     def expect_pointer(self, x, y, timeout=3):
         """Waits until the pointer stands at (x, y): the program moves it after reading a key."""
         began = time.monotonic()

@@ -1,38 +1,82 @@
 #!/usr/bin/env python3
-"""The read-out on a display scaled to 150 % (Wine's LogPixels 144): a box drag shows its size
-in pixels and in the scaled units designs use, and the position text does likewise.
+"""The program on displays scaled to 150 % and 200 % (Wine's LogPixels 144 and 192): the pointer
+is the crosshair's own larger image, with one-pixel lines around the measuring pixel; the help
+panel shows every text line apart and inside it; at 150 % a box drag shows its size in pixels
+and in the scaled units designs use, and the position text does likewise.
 
 usage: scaled.py tarvok.exe
 """
 import sys
+import time
 
 from harness import Failure, run
+from help import closed_problem, panel_problem
 
-WIDTH, HEIGHT = 1280, 800
+# Tall enough for the help panel at 200 %.
+WIDTH, HEIGHT = 1280, 960
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
 
-def at_150_percent(session):
-    # The prefix is shared with the other tests: the setting lasts only as long as this one.
-    session.wine_command("reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD",
-                         "/d", "144", "/f")
-    try:
-        session.start()
-        session.drag((300, 201), (840, 560), release=False)
-        session.expect("the size at 150 %", lambda shot: session.readout_problem(
-            shot, "X: 300, Y: 201    Size: 541 X 360    (361 X 240 at 150 %)", HEIGHT - 30))
-        session.release()
-        session.expect("the position at 150 %", lambda shot: session.readout_problem(
-            shot, "X: 840, Y: 560    (560, 373 at 150 %)", HEIGHT - 30))
-        session.key("Escape")
-        if session.wait_exit(timeout=10) != 0:
-            raise Failure("exit code %d" % session.exit_code)
-    finally:
-        session.wine_command("reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
+def thin_crosshair_problem(session, size):
+    """None if the pointer is the thin crosshair drawn size x size: one-pixel arms through the
+    hotspot, a three-pixel gap around it. Wine shows each inverting pixel black, with a white
+    one below right."""
+    centre, first, last = {48: (12, 0, 24), 64: (17, 1, 33)}[size]
+    arm = [n for n in range(first, last + 1) if abs(n - centre) > 1]
+    want = {(centre, n) for n in arm} | {(n, centre) for n in arm}
+    width, height, hotspot, black = session.pointer_image()
+    if (width, height, hotspot) != (size, size, (centre, centre)):
+        return "pointer %d x %d with its hotspot at %s, expected %d x %d at %s" % (
+            width, height, hotspot, size, size, (centre, centre))
+    if black != want:
+        return "pointer's black pixels: %s missing, %s besides" % (
+            sorted(want - black)[:6], sorted(black - want)[:6])
+    return None
+
+
+def wait_for(what, problem, timeout=5):
+    """Waits until problem() returns None; fails with its last complaint after timeout s."""
+    began = time.monotonic()
+    while (found := problem()) is not None:
+        if time.monotonic() - began > timeout:
+            raise Failure("%s: %s" % (what, found))
+        time.sleep(0.1)
+
+
+def readout_at_150_percent(session):
+    session.drag((300, 201), (840, 560), release=False)
+    session.expect("the size at 150 %", lambda shot: session.readout_problem(
+        shot, "X: 300, Y: 201    Size: 541 X 360    (361 X 240 at 150 %)", HEIGHT - 30))
+    session.release()
+    session.expect("the position at 150 %", lambda shot: session.readout_problem(
+        shot, "X: 840, Y: 560    (560, 373 at 150 %)", HEIGHT - 30))
+
+
+def at_dpi(dpi, cursor_size, more=None):
+    def step(session):
+        # The prefix is shared with the other tests: the setting lasts only as long as this.
+        session.wine_command("reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD",
+                             "/d", str(dpi), "/f")
+        try:
+            session.start()
+            wait_for("the thin crosshair at %d dpi" % dpi,
+                   lambda: thin_crosshair_problem(session, cursor_size))
+            if more:
+                more(session)
+            session.key("F1")
+            session.expect("the help panel at %d dpi" % dpi, lambda s: panel_problem(s, dpi))
+            session.key("Escape")
+            session.expect("the panel gone at %d dpi" % dpi, closed_problem)
+            session.key("Escape")
+            if session.wait_exit(timeout=10) != 0:
+                raise Failure("exit code %d" % session.exit_code)
+        finally:
+            session.wine_command("reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
+    return step
 
 
 def main():
-    run(sys.argv[1], WIDTH, HEIGHT, at_150_percent)
+    run(sys.argv[1], WIDTH, HEIGHT, at_dpi(144, 48, readout_at_150_percent), at_dpi(192, 64))
 
 
 if __name__ == "__main__":
