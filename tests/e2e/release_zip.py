@@ -14,7 +14,7 @@ from frozen_screen import quits_with
 from harness import Failure, Session, run
 
 PICTURES = ["docs/colour.png", "docs/help.png", "docs/marking.png", "docs/zoom.png"]
-CONTENTS = sorted(["LICENSE", "README.md", "tarvok.exe"] + PICTURES)
+CONTENTS = sorted(["LICENSE", "README.md", "docs/", "tarvok.exe"] + PICTURES)
 
 
 def main():
