@@ -10,7 +10,7 @@ import sys
 import time
 
 from harness import Failure, run
-from help import closed_problem, panel_problem
+from help import panel_problem
 
 # Tall enough for the help panel at 200 %.
 WIDTH, HEIGHT = 1280, 960
@@ -52,31 +52,33 @@ def readout_at_150_percent(session):
         shot, "X: 840, Y: 560    (560, 373 at 150 %)", HEIGHT - 30))
 
 
-def at_dpi(dpi, cursor_size, more=None):
-    def step(session):
+def at_dpi(session, dpi, cursor_size, more=None):
+    session.wine_command("reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD",
+                         "/d", str(dpi), "/f")
+    session.start()
+    wait_for("the thin crosshair at %d dpi" % dpi,
+             lambda: thin_crosshair_problem(session, cursor_size))
+    if more:
+        more(session)
+    session.key("F1")
+    session.expect("the help panel at %d dpi" % dpi, lambda s: panel_problem(s, dpi))
+    # Killed, not closed: Wine takes seconds to close each window, and help.py and
+    # frozen_screen.py see how the panel and the program end.
+    session.wine.kill()
+    session.wine.wait()
+
+
+def at_150_and_200_percent(session):
+    try:
+        at_dpi(session, 144, 48, readout_at_150_percent)
+        at_dpi(session, 192, 64)
+    finally:
         # The prefix is shared with the other tests: the setting lasts only as long as this.
-        session.wine_command("reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD",
-                             "/d", str(dpi), "/f")
-        try:
-            session.start()
-            wait_for("the thin crosshair at %d dpi" % dpi,
-                   lambda: thin_crosshair_problem(session, cursor_size))
-            if more:
-                more(session)
-            session.key("F1")
-            session.expect("the help panel at %d dpi" % dpi, lambda s: panel_problem(s, dpi))
-            session.key("Escape")
-            session.expect("the panel gone at %d dpi" % dpi, closed_problem)
-            session.key("Escape")
-            if session.wait_exit(timeout=10) != 0:
-                raise Failure("exit code %d" % session.exit_code)
-        finally:
-            session.wine_command("reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
-    return step
+        session.wine_command("reg", "delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
 
 
 def main():
-    run(sys.argv[1], WIDTH, HEIGHT, at_dpi(144, 48, readout_at_150_percent), at_dpi(192, 64))
+    run(sys.argv[1], WIDTH, HEIGHT, at_150_and_200_percent)
 
 
 if __name__ == "__main__":
