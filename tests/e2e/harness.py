@@ -551,16 +551,15 @@ class Session:
         positions of its opaque black pixels."""
         path = os.path.join(self.tmp, "pointer.pam")
         offset = _run([sys.executable, os.path.join(ROOT, "scripts", "pointer-image.py"), path],
-                      env=self.env()).stdout.decode().strip()
+                      env=self.env()).stdout.decode()
         left, top = (int(n) for n in offset.replace("+", " +").replace("-", " -").split())
-        at = self.pointer()
         with open(path, "rb") as f:
-            header, pixels = f.read().split(b"ENDHDR\n", 1)
-        fields = dict(line.split(b" ", 1) for line in header.splitlines()[1:])
-        width, height = int(fields[b"WIDTH"]), int(fields[b"HEIGHT"])
+            header = f.read().split(b"\n", 7)  # P7, WIDTH, HEIGHT, DEPTH ... ENDHDR, pixels
+        width, height = int(header[1].split()[1]), int(header[2].split()[1])
         black = {(i % width, i // width) for i in range(width * height)
-                 if pixels[4 * i:4 * i + 4] == b"\0\0\0\xff"}
-        return width, height, (at[0] - left, at[1] - top), black
+                 if header[7][4 * i:4 * i + 4] == b"\0\0\0\xff"}
+        x, y = self.pointer()
+        return width, height, (x - left, y - top), black
 
     def expect_pointer(self, x, y, timeout=3):
         """Waits until the pointer stands at (x, y): the program moves it after reading a key."""

@@ -7,9 +7,8 @@ and in the scaled units designs use, and the position text does likewise.
 usage: scaled.py tarvok.exe
 """
 import sys
-import time
 
-from harness import Failure, run
+from harness import run
 from help import panel_problem
 
 # Tall enough for the help panel at 200 %.
@@ -25,22 +24,10 @@ def thin_crosshair_problem(session, size):
     arm = [n for n in range(first, last + 1) if abs(n - centre) > 1]
     want = {(centre, n) for n in arm} | {(n, centre) for n in arm}
     width, height, hotspot, black = session.pointer_image()
-    if (width, height, hotspot) != (size, size, (centre, centre)):
-        return "pointer %d x %d with its hotspot at %s, expected %d x %d at %s" % (
-            width, height, hotspot, size, size, (centre, centre))
-    if black != want:
-        return "pointer's black pixels: %s missing, %s besides" % (
-            sorted(want - black)[:6], sorted(black - want)[:6])
-    return None
-
-
-def wait_for(what, problem, timeout=5):
-    """Waits until problem() returns None; fails with its last complaint after timeout s."""
-    began = time.monotonic()
-    while (found := problem()) is not None:
-        if time.monotonic() - began > timeout:
-            raise Failure("%s: %s" % (what, found))
-        time.sleep(0.1)
+    if (width, height, hotspot, black) == (size, size, (centre, centre), want):
+        return None
+    return "pointer %d x %d, hotspot %s, black pixels %s missing and %s besides" % (
+        width, height, hotspot, sorted(want - black)[:6], sorted(black - want)[:6])
 
 
 def readout_at_150_percent(session):
@@ -56,8 +43,8 @@ def at_dpi(session, dpi, cursor_size, more=None):
     session.wine_command("reg", "add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD",
                          "/d", str(dpi), "/f")
     session.start()
-    wait_for("the thin crosshair at %d dpi" % dpi,
-             lambda: thin_crosshair_problem(session, cursor_size))
+    session.expect("the thin crosshair at %d dpi" % dpi,
+                   lambda shot: thin_crosshair_problem(session, cursor_size))
     if more:
         more(session)
     session.key("F1")

@@ -106,15 +106,17 @@ void ExpectPanelLaidOutAndPainted(HWND panel) {
     const auto& texts = HelpPanelFit.Texts;
     ASSERT_EQ(texts.size(), std::size(Lines));
     const bool arial = ScreenArialWestern().has_value();
+    const auto rect = [&](size_t i) {
+        return RECT{texts[i].Left, texts[i].Top, texts[i].Right, texts[i].Bottom};
+    };
     for (size_t i = 0; i < texts.size(); ++i) {
         SCOPED_TRACE(i);
-        const RECT text = {texts[i].Left, texts[i].Top, texts[i].Right, texts[i].Bottom};
+        const RECT text = rect(i);
         RECT both;
-        EXPECT_TRUE(text.left >= 0 && text.top >= 0 && text.right <= client.right &&
-                    text.bottom <= client.bottom);
+        EXPECT_TRUE(IntersectRect(&both, &text, &client) && EqualRect(&both, &text));
         EXPECT_FALSE(IntersectRect(&both, &text, &button));
         for (size_t j = 0; j < i; ++j) {
-            const RECT other = {texts[j].Left, texts[j].Top, texts[j].Right, texts[j].Bottom};
+            const RECT other = rect(j);
             EXPECT_FALSE(IntersectRect(&both, &text, &other)) << "overlaps text " << j;
         }
         if (arial) {
