@@ -554,6 +554,21 @@ class Session:
             return "the read-out at (20, %d) runs on past %r: ink at %s" % (top, text, more[:3])
         return None
 
+    def pointer_image(self):
+        """The pointer's image as the X server shows it: width, height, hotspot and the
+        positions of its opaque black pixels."""
+        path = os.path.join(self.tmp, "pointer.pam")
+        offset = _run([sys.executable, os.path.join(ROOT, "scripts", "pointer-image.py"), path],
+                      env=self.env()).stdout.decode()
+        left, top = (int(n) for n in offset.replace("+", " +").replace("-", " -").split())
+        with open(path, "rb") as f:
+            header = f.read().split(b"\n", 7)  # P7, WIDTH, HEIGHT, DEPTH ... ENDHDR, pixels
+        width, height = int(header[1].split()[1]), int(header[2].split()[1])
+        black = {(i % width, i // width) for i in range(width * height)
+                 if header[7][4 * i:4 * i + 4] == b"\0\0\0\xff"}
+        x, y = self.pointer()
+        return width, height, (x - left, y - top), black
+
     def expect_pointer(self, x, y, timeout=3):
         """Waits until the pointer stands at (x, y): the program moves it after reading a key."""
         began = time.monotonic()

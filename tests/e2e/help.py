@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""The help panel on the real program: F1 shows it centred over the frozen picture; Escape, and
-a click on its Close button, each take it away, and the tool then takes keys again.
+"""The help panel on the real program: F1 shows it centred over the frozen picture with every
+text line apart and inside it; Escape, and a click on its Close button, each take it away, and
+the tool then takes keys again.
 
 usage: help.py tarvok.exe
 """
@@ -9,36 +10,57 @@ import sys
 from harness import Failure, Image, Session, run
 from zoom import BOTTOM_STRIP, HEIGHT, TOP_STRIP, WIDTH
 
-SNAPSHOT = Image.pattern(WIDTH, HEIGHT)
 BLACK = (0, 0, 0)
+SNAPSHOTS = {}
+# Rows that start a text line in the panel's first 150 px (at 96 DPI): every line but the one
+# that continues a line at x 163.
+LINE_STARTS = 14
 
 
 def changed_box(shot):
     """(left, top, right, bottom), right and bottom exclusive, of the pixels that differ from
     the snapshot outside the read-out's rows, or None."""
-    box, row = None, WIDTH * 3
-    for y in range(HEIGHT):
-        if TOP_STRIP[1] <= y < TOP_STRIP[3] or y >= BOTTOM_STRIP[1]:
+    width, height = shot.width, shot.height
+    if (width, height) not in SNAPSHOTS:
+        SNAPSHOTS[width, height] = Image.pattern(width, height)
+    snapshot = SNAPSHOTS[width, height]
+    box, row = None, width * 3
+    for y in range(height):
+        if TOP_STRIP[1] <= y < TOP_STRIP[3] or y >= height - (HEIGHT - BOTTOM_STRIP[1]):
             continue
-        ours, theirs = shot.data[y * row:(y + 1) * row], SNAPSHOT.data[y * row:(y + 1) * row]
+        ours, theirs = shot.data[y * row:(y + 1) * row], snapshot.data[y * row:(y + 1) * row]
         if ours == theirs:
             continue
-        xs = [x for x in range(WIDTH) if ours[3 * x:3 * x + 3] != theirs[3 * x:3 * x + 3]]
+        xs = [x for x in range(width) if ours[3 * x:3 * x + 3] != theirs[3 * x:3 * x + 3]]
         box = (xs[0], y, xs[-1] + 1, y + 1) if box is None else \
             (min(box[0], xs[0]), box[1], max(box[2], xs[-1] + 1), y + 1)
     return box
 
 
-def panel_problem(shot):
+def lines_problem(shot, box, dpi):
+    """None if the panel in box shows its text lines apart and the last well above its bottom
+    edge; else what is wrong. A line starts after a few blank rows: a descender may stand a
+    row or two apart."""
+    left, top, right, bottom = box
+    inked = [y for y in range(top + 2, bottom - 2) if any(
+        max(shot.pixel(x, y)) < 100 for x in range(left + 3, left + 150 * dpi // 96))]
+    bands = [y for i, y in enumerate(inked) if i == 0 or y - inked[i - 1] > 2 * dpi // 96]
+    if len(bands) != LINE_STARTS or inked[-1] >= bottom - 5 * dpi // 96:
+        return "%d text lines apart in the panel at %s, expected %d; they start at rows %s " \
+            "and end at %d" % (len(bands), box, LINE_STARTS, bands, inked[-1])
+    return None
+
+
+def panel_problem(shot, dpi=96):
     box = changed_box(shot)
     if box is None:
         return "no panel: the screen is the snapshot"
     left, top, right, bottom = box
-    if abs(left - (WIDTH - right)) > 1 or abs(top - (HEIGHT - bottom)) > 1:
+    if abs(left - (shot.width - right)) > 1 or abs(top - (shot.height - bottom)) > 1:
         return "panel at %s is not centred" % (box,)
     if len(shot.pixels_of([BLACK], box)) < 500:
         return "panel at %s shows hardly any black text" % (box,)
-    return None
+    return lines_problem(shot, box, dpi)
 
 
 def closed_problem(shot):
@@ -57,9 +79,10 @@ def close_button_closes(session):
     session.key("F1")  # taken again after the panel closed
     shot = session.expect("panel after F1 again", panel_problem)
     left, top, right, bottom = changed_box(shot)
-    # The button covers 203..253 x 186..200 of the 260 x 207 dialog units inside the border.
-    x = left + 1 + (228 * (right - left - 2)) // 260
-    y = top + 1 + (193 * (bottom - top - 2)) // 207
+    # The button's middle stands 32 x 14 dialog units from the panel's bottom right corner
+    # (7 units from each edge, 50 x 14 large); Wine makes the 260 x 207 units 392 x 313 px.
+    x = right - 1 - 32 * 392 // 260
+    y = bottom - 1 - 14 * 313 // 207
     session.move(x, y)
     session.xdotool("click", 1)
     session.expect("panel gone after a click on Close at (%d, %d)" % (x, y), closed_problem)

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""The release zip: exactly the exe, README and LICENSE, side by side, with the texts as they
-stand in the source tree; the exe unpacked from it starts, and quits on Escape with exit code 0.
+"""The release zip: exactly the exe, README and LICENSE, side by side, and the README's pictures
+in docs/, each file as it stands in the source tree; the exe unpacked from it starts, and quits
+on Escape with exit code 0.
 
 usage: release_zip.py tarvok-VERSION-win64.zip SOURCE_DIR
 """
@@ -12,7 +13,8 @@ import zipfile
 from frozen_screen import quits_with
 from harness import Failure, Session, run
 
-CONTENTS = ["LICENSE", "README.md", "tarvok.exe"]
+PICTURES = ["docs/colour.png", "docs/help.png", "docs/marking.png", "docs/zoom.png"]
+CONTENTS = sorted(["LICENSE", "README.md", "docs/", "tarvok.exe"] + PICTURES)
 
 
 def main():
@@ -21,7 +23,7 @@ def main():
         names = sorted(zip_file.namelist())
         if names != CONTENTS:
             raise Failure("%s holds %s, expected %s" % (archive, names, CONTENTS))
-        for name in ("LICENSE", "README.md"):
+        for name in ["LICENSE", "README.md"] + PICTURES:
             with open(os.path.join(source, name), "rb") as f:
                 if zip_file.read(name) != f.read():
                     raise Failure("%s in the zip differs from the source tree's" % name)

@@ -1,5 +1,7 @@
-// The help panel under Wine: its dialog template, opening on F1, its painted texts, how it ends
-// and what it leaves behind. Run with and without a family named Arial (see FontsTest.cpp).
+// The help panel under Wine: its dialog template, opening on F1, its texts laid out and painted,
+// how it ends and what it leaves behind. Run with no family named Arial at 96 DPI, and with one
+// at 144 DPI (see FontsTest.cpp).
+#include "ui/HelpScreen.h"
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "unit/StateFixture.h"
@@ -9,7 +11,9 @@
 
 #include <cwchar>
 #include <functional>
+#include <iterator>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -35,68 +39,105 @@ TEST(HelpTemplate, IsAnEnglishDialogExWithOneCloseButton) {
     EXPECT_EQ(std::vector<WORD>(words, words + expected.size()), expected);
 }
 
-// The panel's texts as a fresh context draws them over the panel's background, each in the
-// family Arial at its height (bold at 32 px) or, with no Arial, in the default font.
-std::vector<COLORREF> ReferencePanel(HDC like, int width, int height) {
-    const struct {
-        LONG Height;
-        int X;
-        int Y;
-        const wchar_t* Text;
-    } lines[] = {
-        {32, 15, 10, L"Tarvok"},
-        {22, 15, 50, L"Keyboard usage"},
-        {22, 15, 170, L"Mouse usage"},
-        {16, 15, 80, L"1-9 - Zoom around the cursor"},
-        {16, 15, 100, L"Enter - Change the cursor images"},
-        {16, 15, 120, L"Space - Toggle between size mode and color mode"},
-        {16, 15, 140, L"Escape - Quit Tarvok"},
-        {16, 15, 200, L"Left click and hold in size mode - Mark a box"},
-        {16, 15, 220, L"Left Click in color mode - Copy the pixel color value to the"},
-        {16, 163, 240, L"clipboard in web format"},
-        {16, 15, 260, L"Right click, hold and move - Move the visible area"},
-        {14, 15, 300, L"Copyright (c) 2026 the Tarvok developers"},
-        {14, 15, 315, L"Report problems on the Tarvok project's issue tracker"},
-    };
+// The panel's texts at 96 DPI: height in the family Arial (bold at 32 px), place, text.
+const struct {
+    LONG Height;
+    int X;
+    int Y;
+    const wchar_t* Text;
+} Lines[] = {
+    {32, 15, 10, L"Tarvok"},
+    {22, 15, 50, L"Keyboard usage"},
+    {22, 15, 210, L"Mouse usage"},
+    {16, 15, 80, L"1-9 - Zoom around the cursor"},
+    {16, 15, 100, L"Arrows - Move by one pixel (Shift: ten)"},
+    {16, 15, 120, L"Enter - Change the cursor images"},
+    {16, 15, 140, L"Space - Toggle between size mode and color mode"},
+    {16, 15, 160, L"Ctrl+C - Copy the read-out"},
+    {16, 15, 180, L"Escape - Quit Tarvok"},
+    {16, 15, 240, L"Left click and hold in size mode - Mark a box"},
+    {16, 15, 260, L"Left Click in color mode - Copy the pixel color value to the"},
+    {16, 163, 280, L"clipboard in web format"},
+    {16, 15, 300, L"Right click, hold and move - Move the visible area"},
+    {14, 15, 340, L"Copyright (c) 2026 the Tarvok developers"},
+    {14, 15, 355, L"Report problems on the Tarvok project's issue tracker"},
+};
+
+// The texts as a fresh context draws them over the panel's background where the panel placed
+// them, each in Arial at its height scaled to the DPI or, with no Arial, in the default font.
+std::vector<COLORREF> ReferencePanel(HDC like, int width, int height, int dpi) {
     const std::optional<LOGFONTW> arial = ScreenArialWestern();
     MemoryCanvas canvas(like, width, height);
     const RECT all = {0, 0, width, height};
     FillRect(canvas.Dc, &all, GetSysColorBrush(COLOR_3DFACE));
     SetBkMode(canvas.Dc, TRANSPARENT);
-    for (const auto& line : lines) {
+    for (size_t i = 0; i < std::size(Lines); ++i) {
+        const auto& line = Lines[i];
         HFONT font = nullptr;
         if (arial) {
             LOGFONTW f = *arial;
-            f.lfHeight = line.Height;
+            f.lfHeight = MulDiv(line.Height, dpi, 96);
             f.lfWidth = 0;
             f.lfWeight = line.Height == 32 ? 700 : line.Height == 16 ? arial->lfWeight : 400;
             font = CreateFontIndirectW(&f);
         }
         HGDIOBJ old = font ? SelectObject(canvas.Dc, font) : nullptr;
-        TextOutW(canvas.Dc, line.X, line.Y, line.Text, static_cast<int>(wcslen(line.Text)));
+        const PanelRect& at = HelpPanelFit.Texts[i];
+        TextOutW(canvas.Dc, at.Left, at.Top, line.Text, static_cast<int>(wcslen(line.Text)));
         if (font) DeleteObject(SelectObject(canvas.Dc, old));
     }
     return canvas.Pixels();
 }
 
-// The panel's client area matches the reference everywhere but on the Close button.
-void ExpectPanelPainted(HWND panel) {
+// Every text lies inside the client area, apart from the others and clear of the button; in
+// Arial each stands at its place scaled to the DPI. The client area then matches the reference
+// everywhere but on the button.
+void ExpectPanelLaidOutAndPainted(HWND panel) {
     UpdateWindow(panel);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(dpi, EnvironmentNumber("TARVOK_TEST_DPI", 96));
     RECT client;
     GetClientRect(panel, &client);
     RECT button;
     GetWindowRect(GetDlgItem(panel, IDCANCEL), &button);
     MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&button), 2);
+    const auto& texts = HelpPanelFit.Texts;
+    ASSERT_EQ(texts.size(), std::size(Lines));
+    const bool arial = ScreenArialWestern().has_value();
+    const auto rect = [&](size_t i) {
+        return RECT{texts[i].Left, texts[i].Top, texts[i].Right, texts[i].Bottom};
+    };
+    for (size_t i = 0; i < texts.size(); ++i) {
+        SCOPED_TRACE(i);
+        const RECT text = rect(i);
+        RECT both;
+        EXPECT_TRUE(IntersectRect(&both, &text, &client) && EqualRect(&both, &text));
+        EXPECT_FALSE(IntersectRect(&both, &text, &button));
+        for (size_t j = 0; j < i; ++j) {
+            const RECT other = rect(j);
+            EXPECT_FALSE(IntersectRect(&both, &text, &other)) << "overlaps text " << j;
+        }
+        if (arial) {
+            EXPECT_EQ(std::pair(texts[i].Left, texts[i].Top),
+                      std::pair(MulDiv(Lines[i].X, dpi, 96), MulDiv(Lines[i].Y, dpi, 96)));
+        }
+    }
     HDC dc = GetDC(panel);
-    const auto reference = ReferencePanel(dc, client.right, client.bottom);
+    const auto reference = ReferencePanel(dc, client.right, client.bottom, dpi);
     ReleaseDC(panel, dc);
     const auto shown = ReadWindowPixels(panel, client.right, client.bottom);
+    // At 144 DPI the panel is taller than the 600 px test screen: compare what is on it.
+    RECT onScreen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&onScreen), 2);
     int wrong = 0;
     for (int y = 0; y < client.bottom; ++y)
         for (int x = 0; x < client.right; ++x) {
             const size_t i = static_cast<size_t>(y * client.right + x);
             const POINT at = {x, y};
-            if (shown[i] != reference[i] && !PtInRect(&button, at) && wrong++ < 5)
+            if (shown[i] != reference[i] && !PtInRect(&button, at) && PtInRect(&onScreen, at) &&
+                wrong++ < 5)
                 ADD_FAILURE() << "panel pixel " << x << "," << y << " is " << std::hex << shown[i]
                               << " not " << reference[i];
         }
@@ -169,7 +210,7 @@ void CheckOpenPanel(HWND owner, HWND panel) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR(at.left - work.left, work.right - at.right, 1);
     EXPECT_NEAR(at.top - work.top, work.bottom - at.bottom, 1);
-    ExpectPanelPainted(panel);
+    ExpectPanelLaidOutAndPainted(panel);
     SendMessageW(panel, WM_COMMAND, IDOK, 0);
     PressKey(VK_F1);
 }
