@@ -4,6 +4,8 @@
 #include "app/PointerOnScreen.h"
 #include "app/AppState.h"
 #include "app/Handles.h"
+#include "app/MainWindow.h"
+#include "app/MonitorOrigin.h"
 #include "win32/GdiLedger.h"
 #include "win32/WinTestSupport.h"
 
@@ -29,6 +31,22 @@ std::string Describe(LONG left, LONG top, LONG right, LONG bottom) {
 BOOL WINAPI RecordClipCursor(const RECT* clip) {
     Clips.push_back(clip ? Describe(clip->left, clip->top, clip->right, clip->bottom) : "none");
     return TRUE;
+}
+
+// Monitors as the fakes report them: the point asked about, and the one rectangle offered.
+std::vector<std::string> MonitorQueries; // "x,y flags"
+BOOL MonitorAnswer = TRUE;
+RECT MonitorPlace = {};
+HMONITOR WINAPI FakeMonitorFromPoint(POINT point, DWORD flags) {
+    MonitorQueries.push_back(std::to_string(point.x) + "," + std::to_string(point.y) + " " +
+                             std::to_string(flags));
+    return reinterpret_cast<HMONITOR>(7);
+}
+BOOL WINAPI FakeGetMonitorInfoW(HMONITOR monitor, MONITORINFO* info) {
+    if (monitor != reinterpret_cast<HMONITOR>(7) || info->cbSize != sizeof(MONITORINFO))
+        return FALSE;
+    if (MonitorAnswer) info->rcMonitor = MonitorPlace;
+    return MonitorAnswer;
 }
 
 // Routes one platform call through a fake for the scope of a test.
@@ -106,6 +124,53 @@ TEST(PointerConfinement, HeldOnTheScreenWhileTheToolIsActiveAndReleasedOtherwise
     // Shown (and so activated), away, back; destroyed: the activation leaves it, then the
     // destruction handler releases the pointer itself.
     EXPECT_EQ(Clips, (std::vector<std::string>{screen, "none", screen, "none", "none"}));
+}
+
+} // namespace
+
+namespace {
+
+// The monitor under the pointer, left of and above the primary, is the one frozen: the window's
+// client area covers it and the pointer is held on it. Unknown monitors mean the primary.
+TEST(FrozenMonitor, TheMonitorUnderThePointerOrElseThePrimary) {
+    Faked cursor("GetCursorPos", reinterpret_cast<void*>(&FakeGetCursorPos));
+    Faked from("MonitorFromPoint", reinterpret_cast<void*>(&FakeMonitorFromPoint));
+    Faked info("GetMonitorInfoW", reinterpret_cast<void*>(&FakeGetMonitorInfoW));
+    const LONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const struct {
+        BOOL CursorKnown, InfoKnown;
+        std::string Query, Place; // the point asked about; the place recorded
+    } cases[] = {
+        {TRUE, TRUE, "-100,-50 1", "-640,-480,0,0"},
+        {FALSE, TRUE, "0,0 1", "-640,-480,0,0"}, // no pointer position: the primary's origin
+        {TRUE, FALSE, "-100,-50 1", Describe(0, 0, w, h)},
+    };
+    for (const auto& c : cases) {
+        CursorAnswer = c.CursorKnown;
+        CursorAt = {-100, -50};
+        MonitorAnswer = c.InfoKnown;
+        MonitorPlace = {-640, -480, 0, 0};
+        MonitorQueries.clear();
+        RecordMonitorUnderPointer();
+        EXPECT_EQ(MonitorQueries, std::vector<std::string>{c.Query});
+        EXPECT_EQ(Describe(LONG(MonitorLeft), LONG(MonitorTop),
+                           LONG(MonitorLeft + RoundMicro(ScreenWidth)),
+                           LONG(MonitorTop + RoundMicro(ScreenHeight))),
+                  c.Place);
+    }
+    CursorAnswer = MonitorAnswer = TRUE;
+    Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
+    Clips.clear();
+    HWND window = StartMainWindow();
+    ShowMainWindow(window);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(Describe(origin.x, origin.y, client.right, client.bottom), "-640,-480,640,480");
+    DestroyWindow(window);
+    PumpMessages();
+    EXPECT_EQ(Clips, (std::vector<std::string>{"-640,-480,0,0", "none", "none"}));
 }
 
 } // namespace
