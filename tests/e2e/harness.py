@@ -536,14 +536,15 @@ class Session:
                 self.texts[text] = Image.from_ppm(f.read())
         return self.texts[text]
 
-    def readout_problem(self, shot, text, top):
-        """None if the read-out line at (20, top) of shot is exactly text, else what is wrong."""
+    def readout_problem(self, shot, text, top, left=20):
+        """None if the read-out line at (left, top) of shot is exactly text, else what is
+        wrong."""
         want = self.rendered(text)
         for y in range(want.height):
             for x in range(want.width):
-                if shot.pixel(20 + x, top + y) != want.pixel(x, y):
-                    return "the read-out at (20, %d) is not %r: pixel %d, %d differs" \
-                        % (top, text, 20 + x, top + y)
+                if shot.pixel(left + x, top + y) != want.pixel(x, y):
+                    return "the read-out at (%d, %d) is not %r: pixel %d, %d differs" \
+                        % (left, top, text, left + x, top + y)
         return None
 
     def expect_pointer(self, x, y, timeout=3):
