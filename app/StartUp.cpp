@@ -36,6 +36,13 @@ int ReadScreenDpi(HMONITOR monitor, HWND window) {
     return dpi > 0 ? dpi : 96;
 }
 
+RECT ClientOnScreen(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
 int RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -87,18 +94,15 @@ HWND CreateMainWindow() {
 }
 
 void FitClientToScreen(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
+    const RECT client = ClientOnScreen(window);
     RECT frame;
     GetWindowRect(window, &frame);
     const RECT monitor = ToRect(MonitorOnScreen());
     // Grow or shrink the window by its insets on every side so the client area is the monitor.
-    const int left = frame.left + (monitor.left - origin.x);
-    const int top = frame.top + (monitor.top - origin.y);
-    const int right = frame.right + (monitor.right - (origin.x + client.right));
-    const int bottom = frame.bottom + (monitor.bottom - (origin.y + client.bottom));
+    const int left = frame.left + (monitor.left - client.left);
+    const int top = frame.top + (monitor.top - client.top);
+    const int right = frame.right + (monitor.right - client.right);
+    const int bottom = frame.bottom + (monitor.bottom - client.bottom);
     // Placed while not flagged maximized, even when it fits already: some platforms leave a
     // maximized window's visible geometry and its activation to a window manager.
     const LONG style = GetWindowLongW(window, GWL_STYLE);
@@ -110,29 +114,19 @@ void FitClientToScreen(HWND window) {
 
 void RefitClientToScreen(HWND window) {
     static bool fitting = false; // the fit reports its own move
-    if (fitting || IsIconic(window)) return;
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    const PixelRect monitor = MonitorOnScreen();
-    if (origin.x == monitor.Left && origin.y == monitor.Top &&
-        client.right == monitor.Right - monitor.Left &&
-        client.bottom == monitor.Bottom - monitor.Top)
-        return;
+    const RECT client = ClientOnScreen(window);
+    const RECT monitor = ToRect(MonitorOnScreen());
+    if (fitting || IsIconic(window) || EqualRect(&client, &monitor)) return;
     fitting = true;
     FitClientToScreen(window);
     fitting = false;
 }
 
 void ClipWindowToClient(HWND window) {
+    RECT client = ClientOnScreen(window);
     RECT frame;
     GetWindowRect(window, &frame);
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    RECT client;
-    GetClientRect(window, &client);
-    OffsetRect(&client, origin.x - frame.left, origin.y - frame.top);
+    OffsetRect(&client, -frame.left, -frame.top);
     // The region belongs to the window from here on.
     SetWindowRgn(window, CreateRectRgnIndirect(&client), FALSE);
 }

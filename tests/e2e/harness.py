@@ -537,8 +537,7 @@ class Session:
         return self.texts[text]
 
     def readout_problem(self, shot, text, top, left=20):
-        """None if the read-out line at (left, top) of shot is exactly text, else what is
-        wrong."""
+        """None if the read-out line at (left, top) of shot is exactly text, else what is wrong."""
         want = self.rendered(text)
         for y in range(want.height):
             for x in range(want.width):

@@ -4,8 +4,6 @@
 #include "app/PointerOnScreen.h"
 #include "app/AppState.h"
 #include "app/Handles.h"
-#include "app/MainWindow.h"
-#include "app/MonitorOrigin.h"
 #include "win32/GdiLedger.h"
 #include "win32/WinTestSupport.h"
 
@@ -33,20 +31,15 @@ BOOL WINAPI RecordClipCursor(const RECT* clip) {
     return TRUE;
 }
 
-// Monitors as the fakes report them: the point asked about, and the one rectangle offered.
-std::vector<std::string> MonitorQueries; // "x,y flags"
-BOOL MonitorAnswer = TRUE;
-RECT MonitorPlace = {};
+// One monitor, left of and above the primary, as the fakes report it.
+std::string MonitorQuery; // the point asked about and the flags
 HMONITOR WINAPI FakeMonitorFromPoint(POINT point, DWORD flags) {
-    MonitorQueries.push_back(std::to_string(point.x) + "," + std::to_string(point.y) + " " +
-                             std::to_string(flags));
+    MonitorQuery = Describe(point.x, point.y, LONG(flags), 0);
     return reinterpret_cast<HMONITOR>(7);
 }
 BOOL WINAPI FakeGetMonitorInfoW(HMONITOR monitor, MONITORINFO* info) {
-    if (monitor != reinterpret_cast<HMONITOR>(7) || info->cbSize != sizeof(MONITORINFO))
-        return FALSE;
-    if (MonitorAnswer) info->rcMonitor = MonitorPlace;
-    return MonitorAnswer;
+    info->rcMonitor = {-640, -480, 0, 0};
+    return monitor == reinterpret_cast<HMONITOR>(7) && info->cbSize == sizeof(MONITORINFO);
 }
 
 // Routes one platform call through a fake for the scope of a test.
@@ -110,67 +103,29 @@ TEST_F(PointerOnScreenTest, WithoutAPositionKeysAndReleasesSampleNothingAndMoveN
     EXPECT_EQ(pointer.y, 100);
 }
 
-TEST(PointerConfinement, HeldOnTheScreenWhileTheToolIsActiveAndReleasedOtherwise) {
-    Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
-    Clips.clear();
-    HWND window = StartMainWindow();
-    ShowMainWindow(window);
-    SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); // another program comes to the front
-    SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);  // and the tool returns
-    DestroyWindow(window);
-    PumpMessages();
-    const std::string screen =
-        Describe(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    // Shown (and so activated), away, back; destroyed: the activation leaves it, then the
-    // destruction handler releases the pointer itself.
-    EXPECT_EQ(Clips, (std::vector<std::string>{screen, "none", screen, "none", "none"}));
-}
-
-} // namespace
-
-namespace {
-
-// The monitor under the pointer, left of and above the primary, is the one frozen: the window's
-// client area covers it and the pointer is held on it. Unknown monitors mean the primary.
-TEST(FrozenMonitor, TheMonitorUnderThePointerOrElseThePrimary) {
+TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOtherwise) {
     Faked cursor("GetCursorPos", reinterpret_cast<void*>(&FakeGetCursorPos));
     Faked from("MonitorFromPoint", reinterpret_cast<void*>(&FakeMonitorFromPoint));
     Faked info("GetMonitorInfoW", reinterpret_cast<void*>(&FakeGetMonitorInfoW));
-    const LONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    const struct {
-        BOOL CursorKnown, InfoKnown;
-        std::string Query, Place; // the point asked about; the place recorded
-    } cases[] = {
-        {TRUE, TRUE, "-100,-50 1", "-640,-480,0,0"},
-        {FALSE, TRUE, "0,0 1", "-640,-480,0,0"}, // no pointer position: the primary's origin
-        {TRUE, FALSE, "-100,-50 1", Describe(0, 0, w, h)},
-    };
-    for (const auto& c : cases) {
-        CursorAnswer = c.CursorKnown;
-        CursorAt = {-100, -50};
-        MonitorAnswer = c.InfoKnown;
-        MonitorPlace = {-640, -480, 0, 0};
-        MonitorQueries.clear();
-        RecordMonitorUnderPointer();
-        EXPECT_EQ(MonitorQueries, std::vector<std::string>{c.Query});
-        EXPECT_EQ(Describe(LONG(MonitorLeft), LONG(MonitorTop),
-                           LONG(MonitorLeft + RoundMicro(ScreenWidth)),
-                           LONG(MonitorTop + RoundMicro(ScreenHeight))),
-                  c.Place);
-    }
-    CursorAnswer = MonitorAnswer = TRUE;
     Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
+    CursorAt = {-100, -50};
     Clips.clear();
     HWND window = StartMainWindow();
     ShowMainWindow(window);
+    EXPECT_EQ(MonitorQuery, Describe(-100, -50, MONITOR_DEFAULTTOPRIMARY, 0));
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
     RECT client;
     GetClientRect(window, &client);
     EXPECT_EQ(Describe(origin.x, origin.y, client.right, client.bottom), "-640,-480,640,480");
+    SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); // another program comes to the front
+    SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);  // and the tool returns
     DestroyWindow(window);
     PumpMessages();
-    EXPECT_EQ(Clips, (std::vector<std::string>{"-640,-480,0,0", "none", "none"}));
+    const std::string monitor = "-640,-480,0,0";
+    // Shown (and so activated), away, back; destroyed: the activation leaves it, then the
+    // destruction handler releases the pointer itself.
+    EXPECT_EQ(Clips, (std::vector<std::string>{monitor, "none", monitor, "none", "none"}));
 }
 
 } // namespace
