@@ -67,7 +67,8 @@ def started_on_the_right(session):
     session.move(1100, 50)
     session.expect("the read-out", lambda shot: session.readout_problem(
         shot, "X: 76, Y: 50", 570, left=1044))
-    if any(session.screenshot().pixel(1023, y) != pattern.colour(1023, y) for y in range(768)):
+    shot = session.screenshot()
+    if any(shot.pixel(1023, y) != pattern.colour(1023, y) for y in range(768)):
         raise Failure("the window's border shows on the left monitor")
     session.move(*ON_LEFT)
     if session.pointer()[0] < 1024:
