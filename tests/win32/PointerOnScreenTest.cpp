@@ -108,6 +108,7 @@ TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOt
     Faked from("MonitorFromPoint", reinterpret_cast<void*>(&FakeMonitorFromPoint));
     Faked info("GetMonitorInfoW", reinterpret_cast<void*>(&FakeGetMonitorInfoW));
     Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
+    CursorAnswer = TRUE;
     CursorAt = {-100, -50};
     Clips.clear();
     HWND window = StartMainWindow();
