@@ -4,6 +4,8 @@
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "app/MessagePoint.h"
+#include "app/MonitorOrigin.h"
+#include "app/PointerOnScreen.h"
 #include "measure/ColorMode.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
@@ -60,7 +62,8 @@ bool OnCreate(HWND window) {
     }
     MarkPen = CreatePen(PS_DOT, 1, 0x020000FF);
     HollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    BitBlt(SnapshotDC, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    BitBlt(SnapshotDC, 0, 0, width, height, screen, ToPlatformInt(MonitorLeft),
+           ToPlatformInt(MonitorTop), SRCCOPY);
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
     ForgetComposedFrame();
     SelectFonts(screen);
@@ -85,13 +88,6 @@ void OnDestroy() {
     PostQuitMessage(0);
 }
 
-// While the tool is the active program the pointer stays on the frozen screen: elsewhere
-// its moves would not reach the window, and a click would bring another program forward.
-void ConfinePointer(bool active) {
-    const RECT screen = {0, 0, ScreenPixelWidth(), ScreenPixelHeight()};
-    ClipCursor(active ? &screen : nullptr);
-}
-
 // Digit keys set the zoom factor; a changed factor re-centres the view.
 void OnZoomKey(HWND window, WPARAM character) {
     const std::int16_t oldFactor = ZoomFactor;
@@ -114,6 +110,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_ACTIVATEAPP:
         ConfinePointer(wParam != FALSE);
+        break;
+    case WM_DISPLAYCHANGE: // the platform lets the pointer go on a change of display mode
+        if (GetForegroundWindow() == window) ConfinePointer(true);
+        break;
+    case WM_WINDOWPOSCHANGED: // a restore from the system menu, for one, would move it
+        RefitClientToScreen(window);
         break;
     case WM_PAINT:
         ComposeFrame(window);

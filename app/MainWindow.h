@@ -5,16 +5,28 @@
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Chooses the monitor under the pointer (the primary when that is unknown) as the one to
+// freeze: records its place and size, and returns it.
+HMONITOR RecordMonitorUnderPointer();
+
 // Registers the class "MainWindow"; false if the platform refused it.
 bool RegisterMainWindowClass();
 
-// Creates the invisible screen-sized popup (the creation handler runs inside) and makes
-// its client area coincide with the screen. Returns null if creation failed.
+// Creates the invisible monitor-sized popup (the creation handler runs inside) and makes
+// its client area coincide with the monitor. Returns null if creation failed.
 HWND CreateMainWindow();
 
-// Moves the window so that its client area covers exactly the screen, should the
+// Moves the window so that its client area covers exactly the monitor, should the
 // platform have inset it.
 void FitClientToScreen(HWND window);
+
+// Fits it again when something has moved it off the monitor (a restore from the system
+// menu, for one); not while minimized.
+void RefitClientToScreen(HWND window);
+
+// Shows only the client area: the border, fitted just outside the monitor, would otherwise
+// stand on a neighbouring one.
+void ClipWindowToClient(HWND window);
 
 // The whole program after the module handle is known; returns the exit code.
 int RunTarvok(HINSTANCE instance);

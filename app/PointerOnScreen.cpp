@@ -1,15 +1,25 @@
 #include "app/PointerOnScreen.h"
 
-#include "app/Handles.h"
-
-#include <algorithm>
+#include "app/MonitorOrigin.h"
+#include "app/PlatformRect.h"
 
 bool ReadPointerOnScreen(POINT& pointer) {
     POINT read;
     if (!GetCursorPos(&read)) return false;
-    // The client area is the primary screen, so a screen pixel is a window position; another
+    // The client area is the frozen monitor, so its pixel is a window position; another
     // monitor's pointer would lie off the snapshot.
-    pointer.x = std::clamp(read.x, LONG{0}, LONG{ScreenPixelWidth() - 1});
-    pointer.y = std::clamp(read.y, LONG{0}, LONG{ScreenPixelHeight() - 1});
+    const PixelPoint on = ScreenToMonitor(read.x, read.y);
+    pointer.x = ToPlatformInt(on.X);
+    pointer.y = ToPlatformInt(on.Y);
     return true;
+}
+
+void MovePointerOnScreen(std::int64_t x, std::int64_t y) {
+    const PixelPoint at = MonitorToScreen(x, y);
+    SetCursorPos(ToPlatformInt(at.X), ToPlatformInt(at.Y));
+}
+
+void ConfinePointer(bool active) {
+    const RECT monitor = ToRect(MonitorOnScreen());
+    ClipCursor(active ? &monitor : nullptr);
 }

@@ -1,31 +1,46 @@
-// Program start-up: screen size, window class, the window itself and the message loop.
+// Program start-up: the monitor to freeze, window class, the window itself and the message loop.
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "app/MainWindow.h"
+#include "app/MonitorOrigin.h"
+#include "app/PlatformRect.h"
+#include "app/PointerOnScreen.h"
 #include "res/ResourceIds.h"
 
 namespace {
 
 constexpr DWORD MainWindowStyle = WS_POPUPWINDOW | WS_MAXIMIZE; // 0x81880000, not visible yet
 
-void RecordScreenSize() {
-    ScreenWidth = ToMicro(GetSystemMetrics(SM_CXSCREEN));
-    ScreenHeight = ToMicro(GetSystemMetrics(SM_CYSCREEN));
-}
-
-// The primary screen's DPI: the window's, where the platform can tell it (from Windows 10 on),
-// else the screen's logical pixels per inch.
-int ReadScreenDpi(HWND window) {
+// The monitor's DPI where the platform can tell it (from Windows 8.1 on), else the window's
+// (from Windows 10 on), else the screen's logical pixels per inch.
+int ReadScreenDpi(HMONITOR monitor, HWND window) {
+    int dpi = 0;
+    if (HMODULE shcore = LoadLibraryW(L"shcore.dll")) {
+        using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+        const auto getDpiForMonitor = reinterpret_cast<GetDpiForMonitorCall>(
+            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+        UINT x = 0, y = 0;
+        if (getDpiForMonitor != nullptr && getDpiForMonitor(monitor, 0, &x, &y) == S_OK)
+            dpi = static_cast<int>(x); // 0: the effective DPI, the one scaled units follow
+        FreeLibrary(shcore);
+    }
     using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
     const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    int dpi = getDpiForWindow != nullptr ? static_cast<int>(getDpiForWindow(window)) : 0;
+    if (dpi <= 0 && getDpiForWindow != nullptr) dpi = static_cast<int>(getDpiForWindow(window));
     if (dpi <= 0) {
         HDC screen = GetDC(nullptr);
         dpi = GetDeviceCaps(screen, LOGPIXELSX);
         ReleaseDC(nullptr, screen);
     }
     return dpi > 0 ? dpi : 96;
+}
+
+RECT ClientOnScreen(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
 }
 
 int RunMessageLoop() {
@@ -38,6 +53,22 @@ int RunMessageLoop() {
 }
 
 } // namespace
+
+HMONITOR RecordMonitorUnderPointer() {
+    POINT pointer = {0, 0}; // unknown (a secure desktop is up): the primary's origin
+    GetCursorPos(&pointer);
+    HMONITOR monitor = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info))
+        info.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const RECT& place = info.rcMonitor;
+    MonitorLeft = place.left;
+    MonitorTop = place.top;
+    ScreenWidth = ToMicro(place.right - place.left);
+    ScreenHeight = ToMicro(place.bottom - place.top);
+    return monitor;
+}
 
 bool RegisterMainWindowClass() {
     WNDCLASSW windowClass = {};
@@ -53,26 +84,27 @@ bool RegisterMainWindowClass() {
 
 HWND CreateMainWindow() {
     HWND window =
-        CreateWindowExW(0, L"MainWindow", L"Tarvok!", MainWindowStyle, 0, 0, ScreenPixelWidth(),
-                        ScreenPixelHeight(), nullptr, nullptr, AppInstance, nullptr);
-    if (window != nullptr) FitClientToScreen(window);
+        CreateWindowExW(0, L"MainWindow", L"Tarvok!", MainWindowStyle, ToPlatformInt(MonitorLeft),
+                        ToPlatformInt(MonitorTop), ScreenPixelWidth(), ScreenPixelHeight(), nullptr,
+                        nullptr, AppInstance, nullptr);
+    if (window == nullptr) return nullptr;
+    FitClientToScreen(window);
+    ClipWindowToClient(window);
     return window;
 }
 
 void FitClientToScreen(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
+    const RECT client = ClientOnScreen(window);
     RECT frame;
     GetWindowRect(window, &frame);
-    // Grow or shrink the window by its insets on every side so the client area is the screen.
-    const int left = frame.left - origin.x;
-    const int top = frame.top - origin.y;
-    const int right = frame.right + (ScreenPixelWidth() - (origin.x + client.right));
-    const int bottom = frame.bottom + (ScreenPixelHeight() - (origin.y + client.bottom));
-    // Placed while not flagged maximized: some platforms leave a maximized window's visible
-    // geometry to a window manager, and without one it can fall short of the screen's edges.
+    const RECT monitor = ToRect(MonitorOnScreen());
+    // Grow or shrink the window by its insets on every side so the client area is the monitor.
+    const int left = frame.left + (monitor.left - client.left);
+    const int top = frame.top + (monitor.top - client.top);
+    const int right = frame.right + (monitor.right - client.right);
+    const int bottom = frame.bottom + (monitor.bottom - client.bottom);
+    // Placed while not flagged maximized, even when it fits already: some platforms leave a
+    // maximized window's visible geometry and its activation to a window manager.
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     SetWindowLongW(window, GWL_STYLE, style & ~WS_MAXIMIZE);
     SetWindowPos(window, nullptr, left, top, right - left, bottom - top,
@@ -80,14 +112,36 @@ void FitClientToScreen(HWND window) {
     SetWindowLongW(window, GWL_STYLE, style);
 }
 
+void RefitClientToScreen(HWND window) {
+    static bool fitting = false; // the fit reports its own move
+    const RECT client = ClientOnScreen(window);
+    const RECT monitor = ToRect(MonitorOnScreen());
+    if (fitting || IsIconic(window) || EqualRect(&client, &monitor)) return;
+    fitting = true;
+    FitClientToScreen(window);
+    fitting = false;
+}
+
+void ClipWindowToClient(HWND window) {
+    RECT client = ClientOnScreen(window);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    OffsetRect(&client, -frame.left, -frame.top);
+    // The region belongs to the window from here on.
+    SetWindowRgn(window, CreateRectRgnIndirect(&client), FALSE);
+}
+
 int RunTarvok(HINSTANCE instance) {
     AppInstance = instance;
-    RecordScreenSize();
+    HMONITOR monitor = RecordMonitorUnderPointer();
     if (!RegisterMainWindowClass()) return 0;
     MainWindowHandle = CreateMainWindow();
     if (MainWindowHandle == nullptr) return 0;
-    ScreenDpi = ReadScreenDpi(MainWindowHandle);
+    ScreenDpi = ReadScreenDpi(monitor, MainWindowHandle);
     ShowWindow(MainWindowHandle, SW_SHOW);
     UpdateWindow(MainWindowHandle);
+    // Taken again: on some platforms the clip made as the window became active is undone
+    // while the desktop settles, and the first frame shown is past that.
+    if (GetForegroundWindow() == MainWindowHandle) ConfinePointer(true);
     return RunMessageLoop();
 }

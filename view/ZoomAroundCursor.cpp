@@ -12,7 +12,7 @@ void ZoomAroundCursor(HWND window, std::int16_t oldFactor) {
         return;
     }
     const PixelPoint moved = ZoomViewAroundPoint(pointer.x, pointer.y, oldFactor);
-    SetCursorPos(ToPlatformInt(moved.X), ToPlatformInt(moved.Y));
+    MovePointerOnScreen(moved.X, moved.Y);
     InvalidateFrameArea(window, nullptr);
     RepaintFrame(window);
 }

@@ -538,20 +538,21 @@ class Session:
                 self.texts[text] = Image.from_ppm(f.read())
         return self.texts[text]
 
-    def readout_problem(self, shot, text, top):
-        """None if the read-out line at (20, top) of shot is exactly text, else what is wrong.
+    def readout_problem(self, shot, text, top, left=20):
+        """None if the read-out line at (left, top) of shot is exactly text, else what is wrong.
         Past the text's end, a strip's width on, the picture must show: the desktops used here
         have no pure black or white there, the read-out's ink and background."""
         want = self.rendered(text)
         for y in range(want.height):
             for x in range(want.width):
-                if shot.pixel(20 + x, top + y) != want.pixel(x, y):
-                    return "the read-out at (20, %d) is not %r: pixel %d, %d differs" \
-                        % (top, text, 20 + x, top + y)
-        end = 20 + want.width
+                if shot.pixel(left + x, top + y) != want.pixel(x, y):
+                    return "the read-out at (%d, %d) is not %r: pixel %d, %d differs" \
+                        % (left, top, text, left + x, top + y)
+        end = left + want.width
         more = shot.pixels_of(INK, (end, top, min(shot.width, end + 400), top + want.height))
         if more:
-            return "the read-out at (20, %d) runs on past %r: ink at %s" % (top, text, more[:3])
+            return "the read-out at (%d, %d) runs on past %r: ink at %s" \
+                % (left, top, text, more[:3])
         return None
 
     def pointer_image(self):

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/MonitorOrigin.h"
 
 #include <gtest/gtest.h>
 
 inline void ResetAppState(std::int64_t width, std::int64_t height) {
     ScreenWidth = ToMicro(width);
     ScreenHeight = ToMicro(height);
+    MonitorLeft = MonitorTop = 0;
     ScreenDpi = 96;
     ZoomFactor = 1;
     ViewOriginX = ViewOriginY = 0;

@@ -66,14 +66,13 @@ TEST_F(MainWindowTest, WindowIsAnInvisibleScreenSizedPopupWhoseClientAreaIsTheSc
     ExpectClientIsTheScreen(window);
 }
 
-TEST_F(MainWindowTest, AnInsetClientAreaIsMovedBackOntoTheScreen) {
+TEST_F(MainWindowTest, AMovedOrRestoredWindowIsFittedBackOntoTheScreen) {
+    ShowMainWindow(window);
     SetWindowPos(window, nullptr, 30, 20, Width() - 50, Height() - 60, SWP_NOZORDER);
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    ASSERT_NE(origin.x, 0) << "the window was moved off the origin first";
-    FitClientToScreen(window);
     ExpectClientIsTheScreen(window);
     EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_MAXIMIZE) << "style kept";
+    SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0); // Alt+Space, then Restore
+    ExpectClientIsTheScreen(window);
 }
 
 TEST_F(MainWindowTest, SnapshotIsTheDesktopAndTheFrameStartsAsTheSnapshot) {

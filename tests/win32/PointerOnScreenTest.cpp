@@ -31,6 +31,17 @@ BOOL WINAPI RecordClipCursor(const RECT* clip) {
     return TRUE;
 }
 
+// One monitor, left of and above the primary, as the fakes report it.
+std::string MonitorQuery; // the point asked about and the flags
+HMONITOR WINAPI FakeMonitorFromPoint(POINT point, DWORD flags) {
+    MonitorQuery = Describe(point.x, point.y, LONG(flags), 0);
+    return reinterpret_cast<HMONITOR>(7);
+}
+BOOL WINAPI FakeGetMonitorInfoW(HMONITOR monitor, MONITORINFO* info) {
+    info->rcMonitor = {-640, -480, 0, 0};
+    return monitor == reinterpret_cast<HMONITOR>(7) && info->cbSize == sizeof(MONITORINFO);
+}
+
 // Routes one platform call through a fake for the scope of a test.
 struct Faked {
     Faked(const char* name, void* fake) : Name(name), Original(PatchImport(name, fake)) {}
@@ -92,20 +103,30 @@ TEST_F(PointerOnScreenTest, WithoutAPositionKeysAndReleasesSampleNothingAndMoveN
     EXPECT_EQ(pointer.y, 100);
 }
 
-TEST(PointerConfinement, HeldOnTheScreenWhileTheToolIsActiveAndReleasedOtherwise) {
+TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOtherwise) {
+    Faked cursor("GetCursorPos", reinterpret_cast<void*>(&FakeGetCursorPos));
+    Faked from("MonitorFromPoint", reinterpret_cast<void*>(&FakeMonitorFromPoint));
+    Faked info("GetMonitorInfoW", reinterpret_cast<void*>(&FakeGetMonitorInfoW));
     Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
+    CursorAnswer = TRUE;
+    CursorAt = {-100, -50};
     Clips.clear();
     HWND window = StartMainWindow();
     ShowMainWindow(window);
+    EXPECT_EQ(MonitorQuery, Describe(-100, -50, MONITOR_DEFAULTTOPRIMARY, 0));
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(Describe(origin.x, origin.y, client.right, client.bottom), "-640,-480,640,480");
     SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); // another program comes to the front
     SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);  // and the tool returns
     DestroyWindow(window);
     PumpMessages();
-    const std::string screen =
-        Describe(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const std::string monitor = "-640,-480,0,0";
     // Shown (and so activated), away, back; destroyed: the activation leaves it, then the
     // destruction handler releases the pointer itself.
-    EXPECT_EQ(Clips, (std::vector<std::string>{screen, "none", screen, "none", "none"}));
+    EXPECT_EQ(Clips, (std::vector<std::string>{monitor, "none", monitor, "none", "none"}));
 }
 
 } // namespace

@@ -17,8 +17,7 @@ COLORREF PatternColor(int x, int y) {
 
 void PrepareStartUp() {
     AppInstance = GetModuleHandleW(nullptr);
-    ScreenWidth = ToMicro(GetSystemMetrics(SM_CXSCREEN));
-    ScreenHeight = ToMicro(GetSystemMetrics(SM_CYSCREEN));
+    RecordMonitorUnderPointer();
     static bool registered = RegisterMainWindowClass();
     (void)registered;
 }

@@ -11,7 +11,7 @@
 // The colour that the desktop test pattern shows at screen pixel (x, y).
 COLORREF PatternColor(int x, int y);
 
-// Records the module handle and screen size and registers the class, as start-up does.
+// Records the module handle and the monitor to freeze and registers the class, as start-up does.
 void PrepareStartUp();
 
 // Creates the main window (invisible, as start-up leaves it before showing it).
