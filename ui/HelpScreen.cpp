@@ -52,6 +52,8 @@ void PaintHelpTexts(HWND dialog) {
 void ShowHelpScreen() {
     DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(HelpDialogId), MainWindowHandle, HelpScreenProc,
                     0);
+    // Opening the panel disabled the main window, which lost the mouse capture.
+    SetCapture(MainWindowHandle);
     SetModeCursor();
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class ColorModeTest : public ShownWindowTest {
@@ -118,6 +120,36 @@ TEST_F(ColorModeTest, DoubleClickCopiesOnceAndTheRightReleaseSamplesAfresh) {
     SendMessageW(window, WM_RBUTTONUP, 0, PackPoint(10, 20));
     EXPECT_EQ(PickedColor, PatternColor(250, 260)) << "size mode takes no sample";
     EXPECT_TRUE(paints.Paints.empty());
+}
+
+TEST_F(ColorModeTest, CtrlCCopiesTheReadoutLineInSizeModeAndTheWebColourInColourMode) {
+    // What the user does, then Ctrl+C; each step goes on from the one before.
+    const struct {
+        const char* Step;
+        std::function<void()> Do;
+        const wchar_t* Copied;
+    } steps[] = {
+        {"pointer", [this] { PointAt(101, 110); }, L"X: 101, Y: 110"},
+        {"marking",
+         [this] {
+             Press(101, 110);
+             PointAt(106, 113);
+         },
+         L"X: 101, Y: 110    Size: 6 X 4"},
+        {"colour mode",
+         [this] {
+             Release(106, 113);
+             Key(' ');
+         },
+         L"#6A7100"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.Step);
+        step.Do();
+        PutClipboardText(L"before");
+        Key(3);
+        EXPECT_EQ(ClipboardText(), step.Copied);
+    }
 }
 
 TEST_F(ColorModeTest, ALineWiderThanTheStripsReachesTheWindowWholeAndLeavesNoTail) {

@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -242,6 +244,37 @@ TEST_F(PointerTest, PanStepsRepaintEverythingAndAStillRightClickNothing) {
     Move(430, 305);
     EXPECT_EQ(ViewOriginX, 266'000'001) << "the second press of a double click pans nothing";
     EXPECT_EQ(MarkBox.Left, ToMicro(430));
+}
+
+TEST_F(PointerTest, LosingTheCaptureEndsAPanAndAMarkingWithoutACopyAndActivationTakesItBack) {
+    const struct {
+        const char* How;
+        bool ColorMode;
+        std::function<void()> Lose;
+    } cases[] = {
+        {"capture taken away", false, [] { ReleaseCapture(); }},
+        {"another program in front", true,
+         [this] { SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.How);
+        ColorMode = c.ColorMode;
+        PutClipboardText(L"before");
+        Press(100, 100);
+        Move(120, 130);
+        RightPress(120, 130);
+        SetCursorPos(125, 135);
+        c.Lose();
+        EXPECT_FALSE(Marking);
+        EXPECT_FALSE(Panning);
+        EXPECT_EQ(std::tuple(MarkBox.Left, MarkBox.Top, MarkBox.Right, MarkBox.Bottom),
+                  std::tuple(ToMicro(125), ToMicro(135), ToMicro(126), ToMicro(136)));
+        EXPECT_EQ(FramePixel(100, 110), PatternColor(100, 110)) << "no outline";
+        EXPECT_EQ(WindowDiffersFromFrame(), "");
+        EXPECT_EQ(ClipboardText(), L"before");
+        SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);
+        EXPECT_EQ(GetCapture(), window);
+    }
 }
 
 TEST_F(PointerTest, AMarkedBoxTravelsWithThePictureAndStretchesFromItsShiftedAnchor) {
