@@ -64,8 +64,8 @@ void EndDrags(HWND window) {
 }
 
 void KeepCaptureWhileActive(HWND window, bool active) {
-    if (active)
-        SetCapture(window);
-    else
+    if (!active)
         EndDrags(window);
+    else if (IsWindowEnabled(window)) // not under the help panel, whose clicks must reach it
+        SetCapture(window);
 }
