@@ -3,89 +3,40 @@
 
 namespace {
 
+constexpr MicroCoord M = MicroPerPixel;
+
 TEST(ArrowStep, MovesOneCellScrollsByWholePixelsAtTheWindowEdgeAndStopsAtTheSnapshotEdge) {
-    // On 800 x 600; origins in millionths. The box starts at window pixel (700, 300).
-    const struct Case {
-        const char* Name;
+    // On 800 x 600: zoom, origin, pointer, step; then the pointer and the origin after it.
+    const struct {
         std::int16_t Zoom;
-        MicroCoord OriginX, OriginY;
-        PixelPoint Pointer;
+        MicroCoord X0, Y0;
+        PixelPoint From;
         int Dx, Dy;
-        PixelPoint Expected;
-        MicroCoord ExpectedX, ExpectedY;
+        PixelPoint To;
+        MicroCoord X1, Y1;
     } cases[] = {
-        {"zoom 1, right", 1, 0, 0, {100, 100}, 1, 0, {101, 100}, 0, 0},
-        {"zoom 1, ten down", 1, 0, 0, {101, 100}, 0, 10, {101, 110}, 0, 0},
-        {"zoom 4, right: same place in the next cell", 4, 0, 0, {9, 9}, 1, 0, {13, 9}, 0, 0},
-        {"zoom 4, right at the window edge scrolls one pixel",
-         4,
-         0,
-         0,
-         {798, 301},
-         1,
-         0,
-         {798, 301},
-         ToMicro(1),
-         0},
-        {"zoom 4, left at the window edge",
-         4,
-         ToMicro(100),
-         0,
-         {1, 50},
-         -1,
-         0,
-         {1, 50},
-         ToMicro(99),
-         0},
-        {"zoom 4, ten right near the edge: just enough scroll",
-         4,
-         0,
-         0,
-         {790, 0},
-         10,
-         0,
-         {798, 0},
-         ToMicro(8),
-         0},
-        {"zoom 1, ten right stops at the last pixel", 1, 0, 0, {795, 0}, 10, 0, {799, 0}, 0, 0},
-        {"snapshot edge: nothing moves", 1, 0, 0, {0, 599}, -1, 1, {0, 599}, 0, 0},
-        {"zoom 4 at the far limit: nothing moves",
-         4,
-         ToMicro(600),
-         ToMicro(450),
-         {798, 597},
-         1,
-         1,
-         {798, 597},
-         ToMicro(600),
-         ToMicro(450)},
-        // Pixel 798 shows at 797..799 and 799 would at 800: the scroll of one pixel is cut
-        // to 0.833334 by the clamp, and 799 then shows at 797..799.
-        {"zoom 3, a fractional origin clamped",
-         3,
-         532'500'000,
-         0,
-         {799, 0},
-         1,
-         0,
-         {799, 0},
-         533'333'334,
-         0},
+        {1, 0, 0, {100, 100}, 1, 0, {101, 100}, 0, 0},
+        {1, 0, 0, {101, 100}, 0, 10, {101, 110}, 0, 0},
+        {4, 0, 0, {9, 9}, 1, 0, {13, 9}, 0, 0},        // same place in the next cell
+        {4, 0, 0, {798, 301}, 1, 0, {798, 301}, M, 0}, // past the window: scroll
+        {4, 100 * M, 0, {1, 50}, -1, 0, {1, 50}, 99 * M, 0},
+        {4, 0, 0, {790, 0}, 10, 0, {798, 0}, 8 * M, 0}, // just enough scroll
+        {1, 0, 0, {795, 0}, 10, 0, {799, 0}, 0, 0},     // stops at the last pixel
+        {1, 0, 0, {0, 599}, -1, 1, {0, 599}, 0, 0},     // snapshot edge: nothing moves
+        // 798 shows at 797..799; the scroll for 799 is cut to 0.833334 by the clamp.
+        {3, 532'500'000, 0, {799, 0}, 1, 0, {799, 0}, 533'333'334, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
         ResetAppState(800, 600);
         ZoomFactor = c.Zoom;
-        ViewOriginX = c.OriginX;
-        ViewOriginY = c.OriginY;
+        ViewOriginX = c.X0;
+        ViewOriginY = c.Y0;
         MarkBox = PixelBox(700, 300, 701, 301);
-        const PixelPoint to = ArrowStep(c.Pointer, c.Dx, c.Dy);
-        EXPECT_EQ(to.X, c.Expected.X);
-        EXPECT_EQ(to.Y, c.Expected.Y);
-        EXPECT_EQ(ViewOriginX, c.ExpectedX);
-        EXPECT_EQ(ViewOriginY, c.ExpectedY);
-        // The box stays on its snapshot pixels: it moves by the scroll times the zoom.
-        EXPECT_EQ(MarkBox.Left, ToMicro(700) - (c.ExpectedX - c.OriginX) * c.Zoom);
+        const PixelPoint to = ArrowStep(c.From, c.Dx, c.Dy);
+        EXPECT_EQ(std::pair(to.X, to.Y), std::pair(c.To.X, c.To.Y));
+        EXPECT_EQ(std::pair(ViewOriginX, ViewOriginY), std::pair(c.X1, c.Y1));
+        EXPECT_EQ(MarkBox.Left, ToMicro(700) - (c.X1 - c.X0) * c.Zoom) << "moves with the view";
     }
 }
 
