@@ -5,18 +5,20 @@
 #include "app/Handles.h"
 #include "app/MessagePoint.h"
 #include "app/MonitorOrigin.h"
+#include "app/NoInputMethod.h"
 #include "app/PointerOnScreen.h"
 #include "measure/ColorMode.h"
+#include "measure/CopyReadout.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
 #include "ui/CursorCycle.h"
 #include "ui/Cursors.h"
 #include "ui/Fonts.h"
 #include "ui/HelpScreen.h"
+#include "view/ArrowKeys.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
-#include "view/Zoom.h"
-#include "view/ZoomAroundCursor.h"
+#include "view/ZoomKeys.h"
 
 namespace {
 
@@ -88,19 +90,13 @@ void OnDestroy() {
     PostQuitMessage(0);
 }
 
-// Digit keys set the zoom factor; a changed factor re-centres the view.
-void OnZoomKey(HWND window, WPARAM character) {
-    const std::int16_t oldFactor = ZoomFactor;
-    if (const std::int16_t factor = ZoomFactorForKey(character)) ZoomFactor = factor;
-    if (ZoomFactor != oldFactor) ZoomAroundCursor(window, oldFactor);
-}
-
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         if (!OnCreate(window)) return -1;
+        DisableInputMethod(window);
         break;
     case WM_DESTROY:
         OnDestroy();
@@ -110,6 +106,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_ACTIVATEAPP:
         ConfinePointer(wParam != FALSE);
+        KeepCaptureWhileActive(window, wParam != FALSE);
+        break;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window) EndDrags(window);
         break;
     case WM_DISPLAYCHANGE: // the platform lets the pointer go on a change of display mode
         if (GetForegroundWindow() == window) ConfinePointer(true);
@@ -122,6 +122,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_KEYDOWN:
         if (wParam == VK_F1) ShowHelpScreen();
+        OnZoomKeyDown(window, wParam);
+        OnArrowKey(window, wParam);
         break;
     case WM_CHAR:
         if (wParam == 13) {
@@ -132,8 +134,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             DestroyWindow(window);
             return 0;
         }
+        if (wParam == 3) CopyReadout(window); // Ctrl+C
         if (wParam == ' ') ToggleColorMode(window);
-        OnZoomKey(window, wParam);
+        OnZoomCharacter(window, wParam);
         break;
     case WM_MOUSEMOVE:
         if (Panning)

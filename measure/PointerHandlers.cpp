@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/MessagePoint.h"
 #include "app/PlatformRect.h"
+#include "app/PointerOnScreen.h"
 #include "measure/Clipboard.h"
 #include "measure/FrameSample.h"
 #include "measure/MarkBox.h"
@@ -45,4 +46,26 @@ void OnLeftButtonUp(HWND window, LPARAM lParam) {
     MarkBox = BoxFromCorners(CursorX, CursorY, CursorX, CursorY);
     if (ColorMode) CopyTextToClipboard(window, ColorWebText);
     RepaintFrame(window);
+}
+
+void EndDrags(HWND window) {
+    Panning = false;
+    if (!Marking) return;
+    Marking = false;
+    POINT pointer;
+    if (ReadPointerOnScreen(pointer)) {
+        CursorX = ToMicro(pointer.x);
+        CursorY = ToMicro(pointer.y);
+    }
+    InvalidateReadoutStrips(window);
+    InvalidateBoxOutline(window, &MarkBox);
+    MarkBox = BoxFromCorners(CursorX, CursorY, CursorX, CursorY);
+    RepaintFrame(window);
+}
+
+void KeepCaptureWhileActive(HWND window, bool active) {
+    if (!active)
+        EndDrags(window);
+    else if (IsWindowEnabled(window)) // not under the help panel, whose clicks must reach it
+        SetCapture(window);
 }

@@ -12,3 +12,11 @@ void InvalidateBoxOutline(HWND window, const MicroBox* box);
 void OnLeftButtonDown(HWND window, LPARAM lParam);
 void OnPointerMove(HWND window, LPARAM lParam); // while not panning
 void OnLeftButtonUp(HWND window, LPARAM lParam);
+
+// The mouse capture is lost (a modal panel, another program in front): the release will go
+// elsewhere, so a pan ends, and a marking ends at the pointer's pixel without a copy.
+void EndDrags(HWND window);
+
+// The tool comes to the front again (active) and takes the capture back, or goes behind
+// another program and ends its drags.
+void KeepCaptureWhileActive(HWND window, bool active);

@@ -115,3 +115,9 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     out.Put(ColorWebText);
     return out.Finish();
 }
+
+int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
+    if (ColorMode) return FormatColorText(&MarkBox, text);
+    if (Marking) return FormatSizeText(&MarkBox, text);
+    return FormatPositionText(&MarkBox, text);
+}

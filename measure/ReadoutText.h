@@ -11,3 +11,7 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 // Writes ColorWebText from PickedColor first, then the line that quotes it.
 int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
+
+// The line of the current state, of MarkBox: colour in colour mode, else the box's size while
+// marking, else the position.
+int FormatReadout(wchar_t (&text)[ReadoutTextLength]);

@@ -9,11 +9,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # What the scripts and tests call, named directly: apt runs with --no-install-recommends, so
 # nothing arrives by recommendation (cmake's make, for one). x11-utils is for xdpyinfo,
-# x11-xserver-utils for xrandr, imagemagick for import and display, ninja-build for the check
-# of the MSYS2 preset; only the posix-thread MinGW compilers are used.
+# x11-xkb-utils for setxkbmap, x11-xserver-utils for xrandr, imagemagick for import and
+# display, ninja-build for the check of the MSYS2 preset; only the posix-thread MinGW compilers
+# are used.
 PACKAGES=(cmake make ninja-build g++ googletest libgtest-dev python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool xclip imagemagick x11-utils x11-xserver-utils
+  wine wine64 xvfb xdotool xclip imagemagick x11-utils x11-xkb-utils x11-xserver-utils
   python3-fonttools fonts-liberation2)
 
 # Installs the Debian packages that are missing, or names them and stops when not root.

@@ -50,13 +50,6 @@ void DrawBoxOutline(HDC dc, const PixelRect& outline) {
     SelectObject(dc, oldBrush);
 }
 
-// The read-out text of the current state: colour, box size while marking, or position.
-int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
-    if (ColorMode) return FormatColorText(&MarkBox, text);
-    if (Marking) return FormatSizeText(&MarkBox, text);
-    return FormatPositionText(&MarkBox, text);
-}
-
 struct Readout {
     int Length;
     FrameLayout Layout; // where this state's picture, outline and text go

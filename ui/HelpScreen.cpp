@@ -140,6 +140,8 @@ void ShowHelpScreen() {
     DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(HelpDialogId), MainWindowHandle, HelpScreenProc,
                     0);
     DeletePanelFonts();
+    // Opening the panel disabled the main window, which lost the mouse capture.
+    SetCapture(MainWindowHandle);
     SetModeCursor();
 }
 

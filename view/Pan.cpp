@@ -24,6 +24,10 @@ void PanTo(MicroCoord x, MicroCoord y) {
     ViewOriginY = oldY - dy / ZoomFactor;
     PanRemainderY = dy % ZoomFactor;
     ClampViewOrigin();
+    CarryBoxWithView(oldX, oldY);
+}
+
+void CarryBoxWithView(MicroCoord oldX, MicroCoord oldY) {
     const MicroCoord sx = (ViewOriginX - oldX) * ZoomFactor;
     MarkBox.Left -= sx;
     MarkBox.Right -= sx;

@@ -10,3 +10,6 @@ void StartPan(MicroCoord x, MicroCoord y);
 // One pan step to the pointer position (x, y): moves the origin within the snapshot and
 // shifts MarkBox and its anchor by what the origin really moved, times the zoom.
 void PanTo(MicroCoord x, MicroCoord y);
+
+// Moves MarkBox and its anchor with the picture after the view origin moved from (oldX, oldY).
+void CarryBoxWithView(MicroCoord oldX, MicroCoord oldY);

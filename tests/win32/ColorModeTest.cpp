@@ -120,6 +120,22 @@ TEST_F(ColorModeTest, DoubleClickCopiesOnceAndTheRightReleaseSamplesAfresh) {
     EXPECT_TRUE(paints.Paints.empty());
 }
 
+TEST_F(ColorModeTest, CtrlCCopiesTheReadoutLineInSizeModeAndTheWebColourInColourMode) {
+    const auto copied = [this] {
+        PutClipboardText(L"before");
+        Key(3);
+        return ClipboardText();
+    };
+    PointAt(101, 110);
+    EXPECT_EQ(copied(), L"X: 101, Y: 110");
+    Press(101, 110);
+    PointAt(106, 113);
+    EXPECT_EQ(copied(), L"X: 101, Y: 110    Size: 6 X 4");
+    Release(106, 113);
+    Key(' ');
+    EXPECT_EQ(copied(), L"#6A7100");
+}
+
 TEST_F(ColorModeTest, ALineWiderThanTheStripsReachesTheWindowWholeAndLeavesNoTail) {
     // Wine's system font here is narrow, so a wider one stands in for the larger system
     // fonts elsewhere: the colour line then runs far past x = 420.

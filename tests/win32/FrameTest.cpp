@@ -94,6 +94,21 @@ TEST_F(FrameTest, TwoDoublesThePictureAroundThePointerAndRepaintsEverything) {
         }
 }
 
+TEST_F(FrameTest, ADigitKeyZoomsByItsPositionAndItsCharacterDoesNotActAgain) {
+    SetCursorPos(100, 100);
+    PaintRecorder paints(window);
+    SendMessageW(window, WM_KEYDOWN, '2', 0x00030001);
+    SendMessageW(window, WM_CHAR, '2', 0x00030001);
+    EXPECT_EQ(ZoomFactor, 2);
+    EXPECT_EQ(paints.Paints.size(), 1u);
+    // The keypad, and a layout that types another digit with the key.
+    SendMessageW(window, WM_KEYDOWN, VK_NUMPAD4, 0x004B0001);
+    SendMessageW(window, WM_CHAR, '3', 0x004B0001);
+    EXPECT_EQ(ZoomFactor, 4);
+    Key('1');
+    EXPECT_EQ(ZoomFactor, 1) << "a character alone still zooms";
+}
+
 TEST_F(FrameTest, ZoomKeysFollowTheKeyTable) {
     const std::int16_t factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
     for (wchar_t key = L'9'; key >= L'1'; --key) {

@@ -240,6 +240,7 @@ TEST_F(HelpPanelTest, F1OpensOnePaintedCentredPanelThatOnlyCancelEndsAndThatChan
         EXPECT_TRUE(OpenPanels().empty());
         const WORD cursor = c.ColorMode ? ColorCursorId : SizeCursorId;
         EXPECT_EQ(GetCursor(), LoadCursorW(AppInstance, MAKEINTRESOURCEW(cursor)));
+        EXPECT_EQ(GetCapture(), window) << "taken again";
         EXPECT_EQ(ZoomFactor, 4);
         EXPECT_EQ(ViewOriginX, ToMicro(100));
         EXPECT_EQ(ViewOriginY, ToMicro(50));

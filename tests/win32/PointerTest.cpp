@@ -244,6 +244,28 @@ TEST_F(PointerTest, PanStepsRepaintEverythingAndAStillRightClickNothing) {
     EXPECT_EQ(MarkBox.Left, ToMicro(430));
 }
 
+TEST_F(PointerTest, LosingTheCaptureEndsAPanAndAMarkingWithoutACopyAndActivationRetakesIt) {
+    // Size mode loses the capture as to a modal panel, colour mode to another program.
+    for (const bool colour : {false, true}) {
+        ColorMode = colour;
+        PutClipboardText(L"before");
+        Press(100, 100);
+        Move(120, 130);
+        RightPress(120, 130);
+        SetCursorPos(125, 135);
+        if (colour)
+            SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0);
+        else
+            ReleaseCapture();
+        EXPECT_FALSE(Marking || Panning);
+        EXPECT_EQ(std::pair(MarkBox.Left, MarkBox.Bottom), std::pair(ToMicro(125), ToMicro(136)));
+        EXPECT_EQ(FramePixel(100, 110), PatternColor(100, 110)) << "no outline";
+        EXPECT_EQ(ClipboardText(), L"before");
+        SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);
+        EXPECT_EQ(GetCapture(), window);
+    }
+}
+
 TEST_F(PointerTest, AMarkedBoxTravelsWithThePictureAndStretchesFromItsShiftedAnchor) {
     ZoomThreeAtTheCentre();
     Press(300, 240);

@@ -1,0 +1,15 @@
+#include "measure/CopyReadout.h"
+
+#include "app/AppState.h"
+#include "measure/Clipboard.h"
+#include "measure/ReadoutText.h"
+
+void CopyReadout(HWND window) {
+    if (ColorMode) {
+        CopyTextToClipboard(window, ColorWebText);
+        return;
+    }
+    wchar_t text[ReadoutTextLength];
+    FormatReadout(text);
+    CopyTextToClipboard(window, text);
+}

@@ -1,0 +1,8 @@
+// Ctrl+C: what the read-out shows, to the clipboard.
+#pragma once
+
+#include <windows.h>
+
+// In colour mode the web colour text, as a click copies it; in size mode the read-out line,
+// as the paint draws it.
+void CopyReadout(HWND window);

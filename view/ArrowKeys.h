@@ -1,0 +1,8 @@
+// Arrow keys: the pointer steps one snapshot pixel (ten with Shift), and the step acts at
+// once as a mouse move to the new place would.
+#pragma once
+
+#include <windows.h>
+
+// A key-down: the arrows step, every other key is left alone.
+void OnArrowKey(HWND window, WPARAM key);
