@@ -26,13 +26,18 @@ import pattern  # noqa: E402
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 OUT = os.path.join(ROOT, "out")
 # A prefix of its own: one Wine server session serves one X display and keeps the screen size
-# it saw first, and the Win32 tests hold the main prefix's server on display :90.
+# it saw first, and the Win32 tests hold the main prefix's server on display :90. Two sessions
+# may run at once (ctest -j2), so there are two such prefixes, each used by one at a time.
 PREFIX = os.path.join(OUT, "wineprefix-e2e")
+PREFIXES = [PREFIX, PREFIX + "-2"]
+# Windows shown at once: with no window manager, Wine otherwise waits about 2 s for one
+# whenever it shows a window that a manager would handle.
+UNMANAGED = ("HKCU\\Software\\Wine\\X11 Driver", "Managed", "N")
+SETTINGS = [UNMANAGED]
 # Sessions with several monitors: Wine must ask Xinerama, which sees the monitors that xrandr
 # marks out, and keeps that choice in its prefix.
 MONITORS_PREFIX = os.path.join(OUT, "wineprefix-e2e-monitors")
-MONITORS_SETTINGS = [("HKCU\\Software\\Wine\\X11 Driver", "UseXRandR", "N")]
-XVFB_PID = os.path.join(OUT, "wineprefix-e2e.xvfb-pid")
+MONITORS_SETTINGS = [UNMANAGED, ("HKCU\\Software\\Wine\\X11 Driver", "UseXRandR", "N")]
 DISPLAYS = range(91, 100)
 # ImageMagick by absolute path: /usr/local/bin may hold something else under the same names.
 IMPORT = "/usr/bin/import"
@@ -204,11 +209,44 @@ def _run(args, env=None, timeout=30, check=True):
     return result
 
 
-def ensure_prefix(prefix=PREFIX, settings=()):
+def _has_setting(prefix, key, name, text):
+    """True if the prefix's user registry file holds the (key, name, text) setting."""
+    section = "[" + key.split("\\", 1)[1].replace("\\", "\\\\") + "]"
+    try:
+        with open(os.path.join(prefix, "user.reg"), encoding="utf-8", errors="replace") as f:
+            lines = f.read().splitlines()
+    except OSError:
+        return False
+    value = '"%s"="%s"' % (name, text)
+    inside = False
+    for line in lines:
+        if line.startswith("["):
+            inside = line.split("] ")[0] + "]" == section or line == section
+        elif inside and line == value:
+            return True
+    return False
+
+
+def _apply_settings(prefix, settings):
+    env = dict(os.environ, **WINE_ENV)
+    env["WINEPREFIX"] = prefix
+    env.pop("DISPLAY", None)
+    for key, name, text in settings:
+        _run(["wine", "reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", text, "/f"], env=env)
+    # The registry reaches the disk when the server ends.
+    _run(["wineserver", "-k"], env=env, check=False)
+    _run(["wineserver", "-w"], env=env, check=False)
+
+
+def ensure_prefix(prefix=PREFIX, settings=SETTINGS):
     """Creates an end-to-end Wine prefix on first use (about ten seconds), with the registry
-    settings given as (key, name, text). Not a copy of the main prefix: its server may be
-    running, with the registry on disk not yet written out."""
+    settings given as (key, name, text); a prefix made before a setting was added gets it then.
+    Not a copy of the main prefix: its server may be running, with the registry on disk not yet
+    written out."""
     if os.path.exists(os.path.join(prefix, "system.reg")):
+        missing = [s for s in settings if not _has_setting(prefix, *s)]
+        if missing:
+            _apply_settings(prefix, missing)
         return
     os.makedirs(OUT, exist_ok=True)
     tmp = tempfile.mkdtemp(prefix="wineprefix-e2e.", dir=OUT)
@@ -217,11 +255,7 @@ def ensure_prefix(prefix=PREFIX, settings=()):
         env["WINEPREFIX"] = tmp
         env.pop("DISPLAY", None)
         _run(["wineboot", "-i"], env=env, timeout=300, check=False)
-        for key, name, text in settings:
-            _run(["wine", "reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", text, "/f"], env=env)
-        # The registry reaches the disk when the server ends.
-        _run(["wineserver", "-k"], env=env, check=False)
-        _run(["wineserver", "-w"], env=env, check=False)
+        _apply_settings(tmp, settings)
         if not os.path.exists(os.path.join(tmp, "system.reg")):
             raise Failure("wineboot -i made no prefix in " + tmp)
         os.rename(tmp, prefix)
@@ -254,6 +288,7 @@ class Session:
         self.lock = None
         self.tmp = tempfile.mkdtemp(prefix="tarvok-e2e.")
         self.timings = {}
+        self.screenshots = 0
         self.texts = {}   # rendered read-out texts
 
     # --- set-up and tear-down -------------------------------------------------------------
@@ -263,7 +298,7 @@ class Session:
         signal.signal(signal.SIGTERM, _exit_on_signal)
         try:
             self._lock()
-            ensure_prefix(self.prefix, MONITORS_SETTINGS if self.monitors else ())
+            ensure_prefix(self.prefix, MONITORS_SETTINGS if self.monitors else SETTINGS)
             self._end_leftovers()
             self._start_xvfb()
             self.show_on_root(Image.pattern(self.width, self.height))
@@ -277,10 +312,25 @@ class Session:
         return False
 
     def _lock(self):
-        # Sessions share the prefix and therefore its Wine server: one at a time.
+        """Takes a prefix that no other session uses (waiting for one if need be): sessions of
+        one prefix share its Wine server."""
         os.makedirs(OUT, exist_ok=True)
-        self.lock = open(os.path.join(OUT, "wineprefix-e2e.lock"), "w")
-        fcntl.flock(self.lock, fcntl.LOCK_EX)
+        prefixes = [MONITORS_PREFIX] if self.monitors else PREFIXES
+        while True:
+            for prefix in prefixes:
+                lock = open(prefix + ".lock", "w")
+                try:
+                    fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                except BlockingIOError:
+                    lock.close()
+                    continue
+                self.lock, self.prefix = lock, prefix
+                self.wine_env = dict(WINE_ENV, WINEPREFIX=prefix)
+                return
+            time.sleep(0.2)
+
+    def _xvfb_pid_file(self):
+        return self.prefix + ".xvfb-pid"
 
     def _end_leftovers(self):
         """A session killed outright (a ctest time-out sends SIGKILL) leaves its Wine server
@@ -288,7 +338,7 @@ class Session:
         _run(["wineserver", "-k"], env=dict(os.environ, **self.wine_env), check=False)
         _run(["wineserver", "-w"], env=dict(os.environ, **self.wine_env), check=False)
         try:
-            with open(XVFB_PID) as f:
+            with open(self._xvfb_pid_file()) as f:
                 pid = int(f.read())
             with open("/proc/%d/cmdline" % pid, "rb") as f:
                 if f.read().split(b"\0")[0].endswith(b"Xvfb"):
@@ -313,7 +363,7 @@ class Session:
                 answer = ready.readline().strip()
             if answer == str(number):
                 self.xvfb, self.display = proc, ":%d" % number
-                with open(XVFB_PID, "w") as f:
+                with open(self._xvfb_pid_file(), "w") as f:
                     f.write(str(proc.pid))
                 for name, width, height, left, top in self.monitors:
                     # Sizes in millimetres as at 96 dots per inch.
@@ -348,8 +398,8 @@ class Session:
                 self.xvfb.kill()
                 self.xvfb.wait()
             self.xvfb = None
-            if os.path.exists(XVFB_PID):
-                os.remove(XVFB_PID)
+            if os.path.exists(self._xvfb_pid_file()):
+                os.remove(self._xvfb_pid_file())
         if self.wine_log is not None:
             self.wine_log.close()
             self.wine_log = None
@@ -484,8 +534,12 @@ class Session:
         _run([DISPLAY_TOOL, "-window", "root", path], env=self.env(), check=False)
 
     def screenshot(self):
+        began = time.monotonic()
         shot = _run([IMPORT, "-window", "root", "-depth", "8", "ppm:-"], env=self.env())
-        return Image.from_ppm(shot.stdout)
+        image = Image.from_ppm(shot.stdout)
+        self.screenshots += 1
+        self.timings["screenshots"] = self.timings.get("screenshots", 0) + time.monotonic() - began
+        return image
 
     def expect_screen(self, expected, allow=(), under=None, timeout=5):
         """Waits until the screen equals expected outside the allow rectangles, and no pixel
@@ -562,12 +616,20 @@ def run(exe, width, height, *steps, monitors=()):
     """Runs each step(session) in order on one session; on a failure prints Wine's output."""
     began = time.monotonic()
     with Session(exe, width, height, monitors) as session:
+        session.timings["set-up"] = time.monotonic() - began
         try:
             for step in steps:
+                step_began = time.monotonic()
                 step(session)
+                name = getattr(step, "__name__", "step")
+                session.timings[name] = session.timings.get(name, 0) + time.monotonic() - step_began
         except Failure:
             print(session.wine_output())
             raise
         timings = dict(session.timings)
+        if session.screenshots:
+            timings["screenshots (%d)" % session.screenshots] = timings.pop("screenshots")
+        closing = time.monotonic()
+    timings["tear-down"] = time.monotonic() - closing
     timings["total"] = time.monotonic() - began
     print(", ".join("%s %.2f s" % item for item in timings.items()))
