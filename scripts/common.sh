@@ -71,6 +71,14 @@ prepare_wine() {
   fi
   wineserver -p 2>/dev/null || true  # exits 2 when a server already runs
   wine wineboot >/dev/null 2>&1 || true
+  unmanaged_windows
+}
+
+# With no window manager, Wine waits about 2 s for one whenever a window it lets a manager
+# handle is shown; the tests' prefixes let none handle them (Managed=N), so showing is at once.
+unmanaged_windows() {
+  grep -qx '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 }
 
 # --- tarvok.exe on a virtual screen showing a made-up desktop (scripts/run, scripts/pictures) ---

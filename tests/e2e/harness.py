@@ -13,6 +13,7 @@ check failed. Standard library only; needs Xvfb, xdotool, ImageMagick's import/d
 """
 import fcntl
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -26,13 +27,20 @@ import pattern  # noqa: E402
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 OUT = os.path.join(ROOT, "out")
 # A prefix of its own: one Wine server session serves one X display and keeps the screen size
-# it saw first, and the Win32 tests hold the main prefix's server on display :90.
+# it saw first, and the Win32 tests hold the main prefix's server on display :90. Two sessions
+# may run at once (ctest -j2), so there are two such prefixes, each used by one at a time.
 PREFIX = os.path.join(OUT, "wineprefix-e2e")
+PREFIXES = [PREFIX, PREFIX + "-2"]
+# Windows shown at once: with no window manager, Wine otherwise waits about 2 s for one
+# whenever it shows a window that a manager would handle.
+UNMANAGED = ("HKCU\\Software\\Wine\\X11 Driver", "Managed", "N")
+SETTINGS = [UNMANAGED]
 # Sessions with several monitors: Wine must ask Xinerama, which sees the monitors that xrandr
-# marks out, and keeps that choice in its prefix.
+# marks out, and keeps that choice in its prefix. Their windows stay managed: there a key
+# typed into another program that has just come to the front was sometimes lost (1 run in 3
+# beside another test) without the wait.
 MONITORS_PREFIX = os.path.join(OUT, "wineprefix-e2e-monitors")
 MONITORS_SETTINGS = [("HKCU\\Software\\Wine\\X11 Driver", "UseXRandR", "N")]
-XVFB_PID = os.path.join(OUT, "wineprefix-e2e.xvfb-pid")
 DISPLAYS = range(91, 100)
 # ImageMagick by absolute path: /usr/local/bin may hold something else under the same names.
 IMPORT = "/usr/bin/import"
@@ -102,17 +110,24 @@ class Image:
                           % (self.width, self.height, other.width, other.height))
         if self.data == other.data:
             return 0, []
+        # Whole rows at a time: a loop over the pixels of a screen that is still changing takes
+        # longer than the waits that compare it.
         count, samples, row = 0, [], self.width * 3
         for y in range(self.height):
             a = self.data[y * row:(y + 1) * row]
             b = other.data[y * row:(y + 1) * row]
             if a == b:
                 continue
-            for x in range(self.width):
-                if a[3 * x:3 * x + 3] != b[3 * x:3 * x + 3] and not _inside(allow, x, y):
-                    count += 1
-                    if len(samples) < limit:
-                        samples.append((x, y, tuple(a[3 * x:3 * x + 3]), tuple(b[3 * x:3 * x + 3])))
+            changed = _changed_pixels(a, b)
+            for start, end in _spans_outside(allow, y, self.width):
+                count += end - start - changed.count(0, start, end)
+                while len(samples) < limit:
+                    found = _NONZERO.search(changed, start, end)
+                    if found is None:
+                        break
+                    x = found.start()
+                    samples.append((x, y, tuple(a[3 * x:3 * x + 3]), tuple(b[3 * x:3 * x + 3])))
+                    start = x + 1
         return count, samples
 
     def equal_pixels(self, other, rects, limit=20):
@@ -184,6 +199,31 @@ def _inside(rects, x, y):
     return any(left <= x < right and top <= y < bottom for left, top, right, bottom in rects)
 
 
+_NONZERO = re.compile(rb"[^\x00]")
+
+
+def _changed_pixels(a, b):
+    """One byte per pixel of two packed RGB rows, zero where they agree."""
+    xor = (int.from_bytes(a, "little") ^ int.from_bytes(b, "little")).to_bytes(len(a), "little")
+    merged = (int.from_bytes(xor[0::3], "little") | int.from_bytes(xor[1::3], "little")
+              | int.from_bytes(xor[2::3], "little"))
+    return merged.to_bytes(len(a) // 3, "little")
+
+
+def _spans_outside(rects, y, width):
+    """The (start, end) column ranges of row y that no rectangle covers, left to right."""
+    covered = sorted((max(left, 0), min(right, width)) for left, top, right, bottom in rects
+                     if top <= y < bottom and max(left, 0) < min(right, width))
+    spans, at = [], 0
+    for left, right in covered:
+        if left > at:
+            spans.append((at, left))
+        at = max(at, right)
+    if at < width:
+        spans.append((at, width))
+    return spans
+
+
 INVERT = bytes(255 - i for i in range(256))
 # The read-out's black text on its white background.
 INK = [(0, 0, 0), (255, 255, 255)]
@@ -206,11 +246,44 @@ def _run(args, env=None, timeout=30, check=True):
     return result
 
 
-def ensure_prefix(prefix=PREFIX, settings=()):
+def _has_setting(prefix, key, name, text):
+    """True if the prefix's user registry file holds the (key, name, text) setting."""
+    section = "[" + key.split("\\", 1)[1].replace("\\", "\\\\") + "]"
+    try:
+        with open(os.path.join(prefix, "user.reg"), encoding="utf-8", errors="replace") as f:
+            lines = f.read().splitlines()
+    except OSError:
+        return False
+    value = '"%s"="%s"' % (name, text)
+    inside = False
+    for line in lines:
+        if line.startswith("["):
+            inside = line.split("] ")[0] + "]" == section or line == section
+        elif inside and line == value:
+            return True
+    return False
+
+
+def _apply_settings(prefix, settings):
+    env = dict(os.environ, **WINE_ENV)
+    env["WINEPREFIX"] = prefix
+    env.pop("DISPLAY", None)
+    for key, name, text in settings:
+        _run(["wine", "reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", text, "/f"], env=env)
+    # The registry reaches the disk when the server ends.
+    _run(["wineserver", "-k"], env=env, check=False)
+    _run(["wineserver", "-w"], env=env, check=False)
+
+
+def ensure_prefix(prefix=PREFIX, settings=SETTINGS):
     """Creates an end-to-end Wine prefix on first use (about ten seconds), with the registry
-    settings given as (key, name, text). Not a copy of the main prefix: its server may be
-    running, with the registry on disk not yet written out."""
+    settings given as (key, name, text); a prefix made before a setting was added gets it then.
+    Not a copy of the main prefix: its server may be running, with the registry on disk not yet
+    written out."""
     if os.path.exists(os.path.join(prefix, "system.reg")):
+        missing = [s for s in settings if not _has_setting(prefix, *s)]
+        if missing:
+            _apply_settings(prefix, missing)
         return
     os.makedirs(OUT, exist_ok=True)
     tmp = tempfile.mkdtemp(prefix="wineprefix-e2e.", dir=OUT)
@@ -219,11 +292,7 @@ def ensure_prefix(prefix=PREFIX, settings=()):
         env["WINEPREFIX"] = tmp
         env.pop("DISPLAY", None)
         _run(["wineboot", "-i"], env=env, timeout=300, check=False)
-        for key, name, text in settings:
-            _run(["wine", "reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", text, "/f"], env=env)
-        # The registry reaches the disk when the server ends.
-        _run(["wineserver", "-k"], env=env, check=False)
-        _run(["wineserver", "-w"], env=env, check=False)
+        _apply_settings(tmp, settings)
         if not os.path.exists(os.path.join(tmp, "system.reg")):
             raise Failure("wineboot -i made no prefix in " + tmp)
         os.rename(tmp, prefix)
@@ -256,6 +325,7 @@ class Session:
         self.lock = None
         self.tmp = tempfile.mkdtemp(prefix="tarvok-e2e.")
         self.timings = {}
+        self.screenshots = 0
         self.texts = {}   # rendered read-out texts
 
     # --- set-up and tear-down -------------------------------------------------------------
@@ -265,10 +335,12 @@ class Session:
         signal.signal(signal.SIGTERM, _exit_on_signal)
         try:
             self._lock()
-            ensure_prefix(self.prefix, MONITORS_SETTINGS if self.monitors else ())
+            ensure_prefix(self.prefix, MONITORS_SETTINGS if self.monitors else SETTINGS)
             self._end_leftovers()
             self._start_xvfb()
-            self.show_on_root(Image.pattern(self.width, self.height))
+            # The pattern repeats every 4096 pixels both ways and the root window tiles its
+            # picture: a larger screen needs only one period of it.
+            self.show_on_root(Image.pattern(min(self.width, 4096), min(self.height, 4096)))
         except BaseException:
             self.close()
             raise
@@ -279,10 +351,25 @@ class Session:
         return False
 
     def _lock(self):
-        # Sessions share the prefix and therefore its Wine server: one at a time.
+        """Takes a prefix that no other session uses (waiting for one if need be): sessions of
+        one prefix share its Wine server."""
         os.makedirs(OUT, exist_ok=True)
-        self.lock = open(os.path.join(OUT, "wineprefix-e2e.lock"), "w")
-        fcntl.flock(self.lock, fcntl.LOCK_EX)
+        prefixes = [MONITORS_PREFIX] if self.monitors else PREFIXES
+        while True:
+            for prefix in prefixes:
+                lock = open(prefix + ".lock", "w")
+                try:
+                    fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                except BlockingIOError:
+                    lock.close()
+                    continue
+                self.lock, self.prefix = lock, prefix
+                self.wine_env = dict(WINE_ENV, WINEPREFIX=prefix)
+                return
+            time.sleep(0.2)
+
+    def _xvfb_pid_file(self):
+        return self.prefix + ".xvfb-pid"
 
     def _end_leftovers(self):
         """A session killed outright (a ctest time-out sends SIGKILL) leaves its Wine server
@@ -290,7 +377,7 @@ class Session:
         _run(["wineserver", "-k"], env=dict(os.environ, **self.wine_env), check=False)
         _run(["wineserver", "-w"], env=dict(os.environ, **self.wine_env), check=False)
         try:
-            with open(XVFB_PID) as f:
+            with open(self._xvfb_pid_file()) as f:
                 pid = int(f.read())
             with open("/proc/%d/cmdline" % pid, "rb") as f:
                 if f.read().split(b"\0")[0].endswith(b"Xvfb"):
@@ -315,7 +402,7 @@ class Session:
                 answer = ready.readline().strip()
             if answer == str(number):
                 self.xvfb, self.display = proc, ":%d" % number
-                with open(XVFB_PID, "w") as f:
+                with open(self._xvfb_pid_file(), "w") as f:
                     f.write(str(proc.pid))
                 for name, width, height, left, top in self.monitors:
                     # Sizes in millimetres as at 96 dots per inch.
@@ -350,8 +437,8 @@ class Session:
                 self.xvfb.kill()
                 self.xvfb.wait()
             self.xvfb = None
-            if os.path.exists(XVFB_PID):
-                os.remove(XVFB_PID)
+            if os.path.exists(self._xvfb_pid_file()):
+                os.remove(self._xvfb_pid_file())
         if self.wine_log is not None:
             self.wine_log.close()
             self.wine_log = None
@@ -486,8 +573,12 @@ class Session:
         _run([DISPLAY_TOOL, "-window", "root", path], env=self.env(), check=False)
 
     def screenshot(self):
+        began = time.monotonic()
         shot = _run([IMPORT, "-window", "root", "-depth", "8", "ppm:-"], env=self.env())
-        return Image.from_ppm(shot.stdout)
+        image = Image.from_ppm(shot.stdout)
+        self.screenshots += 1
+        self.timings["screenshots"] = self.timings.get("screenshots", 0) + time.monotonic() - began
+        return image
 
     def expect_screen(self, expected, allow=(), under=None, timeout=5):
         """Waits until the screen equals expected outside the allow rectangles, and no pixel
@@ -586,12 +677,20 @@ def run(exe, width, height, *steps, monitors=()):
     """Runs each step(session) in order on one session; on a failure prints Wine's output."""
     began = time.monotonic()
     with Session(exe, width, height, monitors) as session:
+        session.timings["set-up"] = time.monotonic() - began
         try:
             for step in steps:
+                step_began = time.monotonic()
                 step(session)
+                name = getattr(step, "__name__", "step")
+                session.timings[name] = session.timings.get(name, 0) + time.monotonic() - step_began
         except Failure:
             print(session.wine_output())
             raise
         timings = dict(session.timings)
+        if session.screenshots:
+            timings["screenshots (%d)" % session.screenshots] = timings.pop("screenshots")
+        closing = time.monotonic()
+    timings["tear-down"] = time.monotonic() - closing
     timings["total"] = time.monotonic() - began
     print(", ".join("%s %.2f s" % item for item in timings.items()))
