@@ -35,24 +35,33 @@ std::uint32_t* WidenCells(const std::uint32_t* in, std::uint32_t* out, std::int6
     }
 }
 
-// Window columns left to right of one row, from snapshot row `source`; the picture ends at
-// column `pictureRight` (left <= pictureRight <= right) and black follows.
-void WidenRow(const std::uint32_t* source, std::uint32_t* row, std::int64_t left,
-              std::int64_t pictureRight, std::int64_t right, const StretchPlan& plan) {
+// How the columns left to pictureRight of every row are made: the first cell, which the area
+// can cut, then whole cells, then the rest of a cut last cell. The same for every row.
+struct RowShape {
+    std::int64_t FirstColumn; // the snapshot column of the first cell
+    std::int64_t First, Cells, Rest;
+};
+
+RowShape ShapeRows(std::int64_t left, std::int64_t pictureRight, const StretchPlan& plan) {
+    if (left >= pictureRight) return {0, 0, 0, 0};
     const std::int64_t zoom = plan.Zoom;
+    const std::int64_t cell = (left - plan.DestX) / zoom; // DestX <= 0 <= left
+    const std::int64_t firstEnd = std::min(plan.DestX + (cell + 1) * zoom, pictureRight);
+    return {plan.SourceX + cell, firstEnd - left, (pictureRight - firstEnd) / zoom,
+            (pictureRight - firstEnd) % zoom};
+}
+
+// One row of the area from snapshot row `source`; black follows the picture up to `width`.
+void WidenRow(const std::uint32_t* source, std::uint32_t* row, std::int64_t width,
+              const RowShape& shape, std::int64_t zoom) {
     std::uint32_t* out = row;
-    if (left < pictureRight) {
-        const std::int64_t cell = (left - plan.DestX) / zoom; // DestX <= 0 <= left
-        const std::uint32_t* in = source + plan.SourceX + cell;
-        // The first and the last cell can be cut by the area; those between are whole.
-        const std::int64_t firstEnd = std::min(plan.DestX + (cell + 1) * zoom, pictureRight);
-        out = std::fill_n(out, firstEnd - left, *in++);
-        const std::int64_t cells = (pictureRight - firstEnd) / zoom;
-        out = WidenCells(in, out, cells, zoom);
-        const std::int64_t rest = (pictureRight - firstEnd) % zoom;
-        if (rest > 0) out = std::fill_n(out, rest, in[cells]);
+    if (shape.First > 0) {
+        const std::uint32_t* in = source + shape.FirstColumn;
+        out = std::fill_n(out, shape.First, *in++);
+        out = WidenCells(in, out, shape.Cells, zoom);
+        if (shape.Rest > 0) out = std::fill_n(out, shape.Rest, in[shape.Cells]);
     }
-    std::fill(out, row + (right - left), 0u);
+    std::fill(out, row + width, 0u);
 }
 
 } // namespace
@@ -67,6 +76,7 @@ void DrawPicture(const PixelRows& snapshot, const PixelRows& frame, const Stretc
     const std::int64_t zoom = plan.Zoom;
     const std::int64_t pictureRight = std::clamp(plan.DestX + plan.SourceWidth * zoom, left, right);
     const std::int64_t pictureBottom = plan.DestY + plan.SourceHeight * zoom;
+    const RowShape shape = ShapeRows(left, pictureRight, plan);
     const auto bytes = static_cast<std::size_t>(right - left) * 4;
     const std::uint32_t* last = nullptr; // the row drawn last, and the snapshot row it shows
     std::int64_t lastSource = -2;
@@ -79,7 +89,7 @@ void DrawPicture(const PixelRows& snapshot, const PixelRows& frame, const Stretc
         } else if (source < 0) {
             std::fill_n(row, right - left, 0u);
         } else {
-            WidenRow(snapshot.Bits + source * snapshot.Width, row, left, pictureRight, right, plan);
+            WidenRow(snapshot.Bits + source * snapshot.Width, row, right - left, shape, zoom);
         }
         last = row;
         lastSource = source;
