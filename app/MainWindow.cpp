@@ -7,6 +7,7 @@
 #include "app/MonitorOrigin.h"
 #include "app/NoInputMethod.h"
 #include "app/PointerOnScreen.h"
+#include "app/Surfaces.h"
 #include "measure/ColorMode.h"
 #include "measure/CopyReadout.h"
 #include "measure/PointerHandlers.h"
@@ -22,43 +23,13 @@
 
 namespace {
 
-// A screen-sized bitmap like the screen's, or else a 32-bit DIB section of the same size,
-// which the platform may still find room for when memory runs short.
-HBITMAP CreateScreenBitmap(HDC screen, int width, int height) {
-    if (HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height)) return bitmap;
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    return CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
-
-// Releases the frame and the snapshot with their bitmaps; safe to repeat.
-void ReleaseSurfaces() {
-    SelectObject(FrameDC, FrameOldBitmap);
-    DeleteObject(FrameBitmap);
-    DeleteDC(FrameDC);
-    SelectObject(SnapshotDC, SnapshotOldBitmap);
-    DeleteObject(SnapshotBitmap);
-    DeleteDC(SnapshotDC);
-    FrameDC = SnapshotDC = nullptr;
-    FrameBitmap = SnapshotBitmap = nullptr;
-    FrameOldBitmap = SnapshotOldBitmap = nullptr;
-}
-
 // False when the drawing surfaces could not be made: the window is then not created, for a
 // black screen that seems to work would be worse, and nothing made is kept.
 bool OnCreate(HWND window) {
     HDC screen = GetDC(nullptr);
     const int width = ScreenPixelWidth();
     const int height = ScreenPixelHeight();
-    FrameDC = CreateCompatibleDC(screen);
-    FrameBitmap = CreateScreenBitmap(screen, width, height);
-    FrameOldBitmap = SelectObject(FrameDC, FrameBitmap);
-    SnapshotDC = CreateCompatibleDC(screen);
-    SnapshotBitmap = CreateScreenBitmap(screen, width, height);
-    SnapshotOldBitmap = SelectObject(SnapshotDC, SnapshotBitmap);
-    if (!FrameDC || !FrameBitmap || !SnapshotDC || !SnapshotBitmap) {
-        ReleaseSurfaces();
+    if (!CreateSurfaces(screen, width, height)) {
         ReleaseDC(nullptr, screen);
         return false;
     }

@@ -9,6 +9,7 @@
 #include "app/Handles.h"
 #include "app/MainWindow.h"
 #include "ui/ComposeFrame.h"
+#include "ui/Fonts.h"
 
 #include <psapi.h>
 #include <windows.h>
@@ -196,11 +197,44 @@ void BenchMoves(HWND window, const ScreenSize& size, int reps, std::vector<MoveR
     Marking = ColorMode = false;
 }
 
-void PrintMoves(const std::vector<MoveRow>& rows, const std::vector<Row>& floors,
+// Whole-window repaints as the user makes them: a pan step (a right-button drag, to and fro by
+// 5 pixels on both axes near the screen's centre) at zoom 2 and 45, and a zoom key ('2' and '3'
+// in turn, each moving the pointer as the tool does).
+void BenchWholeRepaints(HWND window, const ScreenSize& size, int reps, std::vector<MoveRow>* rows) {
+    const int x = size.Width / 2, y = size.Height / 2;
+    for (const std::int16_t zoom : {std::int16_t{2}, std::int16_t{45}}) {
+        SetZoom(zoom);
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+        SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+        int step = 0;
+        const Timing t = Measure(reps, false, [&] {
+            const int d = ++step % 2 * 5;
+            SendMessageW(window, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(x + d, y + d));
+        });
+        SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+        rows->push_back({size, zoom, "pan step", t});
+    }
+    SetZoom(1);
+    SetCursorPos(x, y);
+    int step = 0;
+    const Timing t = Measure(
+        reps, false, [&] { SendMessageW(window, WM_CHAR, ++step % 2 ? '2' : '3', 0x00010001); });
+    rows->push_back({size, 0, "zoom key", t});
+    // The pointer warp that a zoom key makes, alone: the platform's share beyond the repaint.
+    const Timing warp = Measure(reps, false, [&] {
+        POINT pointer;
+        GetCursorPos(&pointer);
+        SetCursorPos(x + ++step % 2, y);
+    });
+    rows->push_back({size, 0, "warp", warp});
+}
+
+void PrintMoves(const char* title, const std::vector<MoveRow>& rows, const std::vector<Row>& floors,
                 const std::vector<Timing>& cycles) {
-    std::printf("\npointer move, drawing calls only (WM_MOUSEMOVE and its repaint)\n");
-    std::printf("%-11s %4s %-8s  %8s %8s  %13s  %14s\n", "size", "zoom", "state", "median", "max",
-                "floor median", "platform cycle");
+    std::printf("\n%s\n", title);
+    std::printf("%-11s %4s %-8s  %8s %8s  %13s  %14s  %6s  %6s\n", "size", "zoom", "state",
+                "median", "max", "floor median", "platform cycle", "/floor", "/cycle");
     for (const MoveRow& r : rows) {
         double floor = 0, cycle = 0;
         for (size_t i = 0; i < floors.size(); ++i)
@@ -208,8 +242,10 @@ void PrintMoves(const std::vector<MoveRow>& rows, const std::vector<Row>& floors
                 floor = floors[i].Floor.Median;
                 cycle = cycles[i / 2].Median; // two rows (zooms) per size
             }
-        std::printf("%5dx%-5d %4d %-8s  %8.3f %8.3f  %13.3f  %14.3f\n", r.Size.Width, r.Size.Height,
-                    r.Zoom, r.State, r.Move.Median, r.Move.Max, floor, cycle);
+        std::printf("%5dx%-5d %4d %-8s  %8.3f %8.3f  %13.3f  %14.3f  %6.2f  %6.2f\n", r.Size.Width,
+                    r.Size.Height, r.Zoom, r.State, r.Move.Median, r.Move.Max, floor, cycle,
+                    floor > 0 ? r.Move.Median / floor : 0.0,
+                    cycle > 0 ? r.Move.Median / cycle : 0.0);
     }
     std::fflush(stdout);
 }
@@ -244,10 +280,54 @@ void BenchStartUp(const ScreenSize& size) {
     PumpMessages();
 }
 
+// Where creation's time goes: the platform calls it makes, each timed alone at this size (the
+// first run of each, as start-up meets it, for page faults are part of the cost).
+void BenchStartUpParts(const ScreenSize& size) {
+    static const double ticksPerMs = Frequency() / 1000.0;
+    LARGE_INTEGER t[6];
+    HDC screen = GetDC(nullptr);
+    BITMAPINFO info = {};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), size.Width, -size.Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC a = CreateCompatibleDC(screen), b = CreateCompatibleDC(screen);
+    QueryPerformanceCounter(&t[0]);
+    HBITMAP first = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP second = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldA = SelectObject(a, first), oldB = SelectObject(b, second);
+    QueryPerformanceCounter(&t[1]);
+    BitBlt(a, 0, 0, size.Width, size.Height, screen, 0, 0, SRCCOPY);
+    QueryPerformanceCounter(&t[2]);
+    BitBlt(b, 0, 0, size.Width, size.Height, a, 0, 0, SRCCOPY);
+    QueryPerformanceCounter(&t[3]);
+    SelectFonts(screen);
+    QueryPerformanceCounter(&t[4]);
+    BitBlt(b, 0, 0, size.Width, size.Height, a, 0, 0, SRCCOPY);
+    QueryPerformanceCounter(&t[5]);
+    auto ms = [&](int i) {
+        return static_cast<double>(t[i + 1].QuadPart - t[i].QuadPart) / ticksPerMs;
+    };
+    std::printf("  of which: two DIB sections %.1f ms, screen to snapshot %.1f ms, first "
+                "memory copy %.1f ms (again %.1f ms), fonts %.1f ms\n",
+                ms(0), ms(1), ms(2), ms(4), ms(3));
+    for (HFONT* font : {&UsageFont, &TitleFont, &HeadingFont, &FooterFont}) {
+        DeleteObject(*font);
+        *font = nullptr;
+    }
+    SelectObject(a, oldA);
+    SelectObject(b, oldB);
+    DeleteObject(first);
+    DeleteObject(second);
+    DeleteDC(a);
+    DeleteDC(b);
+    ReleaseDC(nullptr, screen);
+}
+
 // Measures one window size at both zooms, once for the drawing calls alone and
 // once until the X server has the result.
 bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::vector<Row>* shown,
-               std::vector<MoveRow>* moves, std::vector<Timing>* cycles) {
+               std::vector<MoveRow>* moves, std::vector<MoveRow>* wholes,
+               std::vector<Timing>* cycles) {
     ResetState(size);
     HWND window = CreateMainWindow();
     if (window == nullptr) {
@@ -292,6 +372,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
         }
     }
     BenchMoves(window, size, reps, moves);
+    BenchWholeRepaints(window, size, reps, wholes);
     cycles->push_back(BarePaintCycle(size, reps));
 
     SelectObject(memoryDC, oldBitmap);
@@ -351,16 +432,23 @@ int main(int argc, char** argv) {
     const Timing idle = Measure(reps, true, [] {});
     std::printf("waiting for the screen with nothing drawn: median %.3f ms, max %.3f ms\n",
                 idle.Median, idle.Max);
-    for (const ScreenSize& size : sizes)
+    for (const ScreenSize& size : sizes) {
         BenchStartUp(size);
+        BenchStartUpParts(size);
+    }
     std::vector<Row> drawn, shown;
-    std::vector<MoveRow> moves;
+    std::vector<MoveRow> moves, wholes;
     std::vector<Timing> cycles;
     bool allMade = true;
     for (const ScreenSize& size : sizes)
-        allMade = BenchSize(size, reps, &drawn, &shown, &moves, &cycles) && allMade;
+        allMade = BenchSize(size, reps, &drawn, &shown, &moves, &wholes, &cycles) && allMade;
     PrintTable("drawing calls only (Wine sends the pixels to X afterwards)", drawn);
     PrintTable("until shown (drawing, upload to X, one round trip to the X server)", shown);
-    PrintMoves(moves, drawn, cycles);
+    PrintMoves("pointer move, drawing calls only (WM_MOUSEMOVE and its repaint)", moves, drawn,
+               cycles);
+    PrintMoves(
+        "whole-window repaints, drawing calls only (zoom 0: the zoom key, 2 and 3 in turn, and its "
+        "pointer warp alone)",
+        wholes, drawn, cycles);
     return allMade ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Handles.h"
 #include "app/PlatformRect.h"
+#include "app/Surfaces.h"
 #include "measure/ReadoutText.h"
 #include "ui/FrameChanges.h"
 
@@ -71,17 +72,17 @@ void PlanFrame(HDC dc, Readout& frame) {
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
 }
 
-// Draws the frame into dc where it changed: the picture inside each of `pictures` only, the
-// outline if a change reaches its lines, then the text, which lies on top of both.
-void DrawFrame(HDC dc, const Readout& frame, const std::vector<PixelRect>& pictures,
-               const std::vector<PixelRect>& changes) {
-    for (const PixelRect& r : pictures) {
-        SelectClipRgn(dc, nullptr);
-        const RECT clip = ToRect(r);
-        IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
-        StretchSnapshot(dc, frame.Layout.View);
-    }
-    SelectClipRgn(dc, nullptr);
+// Draws the picture into the back buffer's pixels inside each of `pictures`.
+void DrawPictures(const StretchPlan& view, const std::vector<PixelRect>& pictures) {
+    if (pictures.empty()) return;
+    GdiFlush(); // the platform's queued drawing reaches the pixels before they are written
+    for (const PixelRect& r : pictures)
+        DrawPicture(SnapshotPixels, FramePixels, view, r);
+}
+
+// Draws over the picture where the frame changed: the outline if a change reaches its lines,
+// then the text, which lies on top of both.
+void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& changes) {
     if (changes.empty()) return;
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
@@ -140,7 +141,8 @@ void ComposeFrame(HWND window) {
     AddUncovered(target, paint, copy, given);
     GivenRects.clear();
     GivenWhole = false;
-    DrawFrame(FrameDC, frame, PictureAreas(changes, frame.Layout), changes);
+    DrawPictures(frame.Layout.View, PictureAreas(changes, frame.Layout));
+    DrawDecoration(FrameDC, frame, changes);
     Composed = frame.Layout;
     SelectClipRgn(target, copy);
     RECT r;
@@ -186,8 +188,8 @@ void RepaintFrame(HWND window) {
 void ComposeWholeFrame(HDC dc) {
     Readout frame;
     PlanFrame(dc, frame);
-    const std::vector<PixelRect> whole = {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}};
-    DrawFrame(dc, frame, whole, whole);
+    StretchSnapshot(dc, frame.Layout.View);
+    DrawDecoration(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
 }
 
 void InvalidateReadoutStrips(HWND window) {

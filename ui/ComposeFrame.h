@@ -10,7 +10,8 @@ void ComposeFrame(HWND window);
 // The back buffer holds no composed frame (it was just made): the next paint composes all.
 void ForgetComposedFrame();
 
-// Composes the whole frame of the current state into dc, as the back buffer holds it.
+// Composes the whole frame of the current state into dc, as the back buffer holds it, with the
+// platform's own stretch for the picture: the reference that the back buffer is checked against.
 void ComposeWholeFrame(HDC dc);
 
 // Marks an area of the window (all of it when null) for repainting, without erasing, because

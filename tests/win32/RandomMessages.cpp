@@ -36,8 +36,10 @@ RandomMessage MessageGenerator::Next() {
     if (kind < 14) {
         static constexpr UINT Left[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK};
         static constexpr UINT Right[] = {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK};
-        const UINT message = (kind < 12 ? Left : Right)[Random() % 3];
-        bool& held = kind < 12 ? LeftHeld : RightHeld;
+        // A user's input drags with the right button (pans) more often than with the left.
+        const bool left = kind < (Hostile ? 12 : 11);
+        const UINT message = (left ? Left : Right)[Random() % 3];
+        bool& held = left ? LeftHeld : RightHeld;
         held = message != WM_LBUTTONUP && message != WM_RBUTTONUP;
         return {message, Buttons(), Position()};
     }
@@ -52,8 +54,8 @@ RandomMessage MessageGenerator::Next() {
         if (character == 27) character = NextCharacter++ % 65536; // Escape would end the run
         return {WM_CHAR, character, repeat};
     }
-    static constexpr wchar_t Keys[] = L"1234567890  \r\r";
-    return {WM_CHAR, static_cast<WPARAM>(Keys[Random() % 15]), repeat};
+    static constexpr wchar_t Keys[] = L"1234567890123456789  \r\r";
+    return {WM_CHAR, static_cast<WPARAM>(Keys[Random() % 23]), repeat};
 }
 
 std::string Describe(const RandomMessage& m) {

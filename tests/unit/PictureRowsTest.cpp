@@ -1,0 +1,43 @@
+#include "ui/PictureRows.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A 5 x 3 snapshot whose pixel (x, y) holds 10y + x + 1, drawn into a 7 x 4 frame that holds
+// 99 everywhere before, so that pixels outside the area show as untouched.
+TEST(DrawPicture, ReplicatesEachSnapshotPixelZoomTimesInsideTheArea) {
+    std::vector<std::uint32_t> snapshot(15);
+    for (std::uint32_t i = 0; i < 15; ++i)
+        snapshot[i] = i / 5 * 10 + i % 5 + 1;
+    const struct {
+        StretchPlan Plan; // source x, y, width, height; destination x, y; zoom
+        PixelRect Area;
+        std::vector<std::uint32_t> Expected;
+    } cases[] = {
+        // Zoom 2 from column 1, its cell starting one column left of the window.
+        {{1, 0, 4, 2, -1, 0, 2}, {0, 0, 7, 4}, {2,  3,  3,  4,  4,  5,  5,  2,  3,  3,
+                                                4,  4,  5,  5,  12, 13, 13, 14, 14, 15,
+                                                15, 12, 13, 13, 14, 14, 15, 15}},
+        // The snapshot ends at column 3 and after row 0: black there, only inside the area.
+        {{1, 0, 2, 1, -1, -1, 2}, {1, 0, 5, 2}, {99, 3,  3,  0,  0,  99, 99, 99, 0,  0,
+                                                 0,  0,  99, 99, 99, 99, 99, 99, 99, 99,
+                                                 99, 99, 99, 99, 99, 99, 99, 99}},
+        // Zoom 1: a plain copy from (2, 1), black past the snapshot.
+        {{2, 1, 3, 2, 0, 0, 1}, {0, 0, 7, 4}, {13, 14, 15, 0, 0, 0, 0, 23, 24, 25, 0, 0, 0, 0,
+                                               0,  0,  0,  0, 0, 0, 0, 0,  0,  0,  0, 0, 0, 0}},
+        // Zoom 3, the first cell cut by the window's edge; an area past the frame is clipped.
+        {{0, 0, 3, 2, -2, 0, 3}, {-5, -5, 100, 100}, {1, 2,  2,  2,  3,  3,  3,  1, 2, 2,
+                                                      2, 3,  3,  3,  1,  2,  2,  2, 3, 3,
+                                                      3, 11, 12, 12, 12, 13, 13, 13}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint32_t> frame(28, 99);
+        DrawPicture({snapshot.data(), 5, 3}, {frame.data(), 7, 4}, c.Plan, c.Area);
+        EXPECT_EQ(frame, c.Expected) << "zoom " << c.Plan.Zoom << ", destination " << c.Plan.DestX;
+    }
+}
+
+} // namespace
