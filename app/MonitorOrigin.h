@@ -3,7 +3,6 @@
 #pragma once
 
 #include "geometry/MicroCoord.h"
-#include "view/Zoom.h"
 
 #include <cstdint>
 

@@ -1,5 +1,6 @@
 // Program start-up: the monitor to freeze, window class, the window itself and the message loop.
 #include "app/AppState.h"
+#include "app/Dpi.h"
 #include "app/Handles.h"
 #include "app/MainWindow.h"
 #include "app/MonitorOrigin.h"
@@ -10,31 +11,6 @@
 namespace {
 
 constexpr DWORD MainWindowStyle = WS_POPUPWINDOW | WS_MAXIMIZE; // 0x81880000, not visible yet
-
-// The monitor's DPI where the platform can tell it (from Windows 8.1 on), else the window's
-// (from Windows 10 on), else the screen's logical pixels per inch.
-int ReadScreenDpi(HMONITOR monitor, HWND window) {
-    int dpi = 0;
-    if (HMODULE shcore = LoadLibraryW(L"shcore.dll")) {
-        using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-        const auto getDpiForMonitor = reinterpret_cast<GetDpiForMonitorCall>(
-            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
-        UINT x = 0, y = 0;
-        if (getDpiForMonitor != nullptr && getDpiForMonitor(monitor, 0, &x, &y) == S_OK)
-            dpi = static_cast<int>(x); // 0: the effective DPI, the one scaled units follow
-        FreeLibrary(shcore);
-    }
-    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
-    const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (dpi <= 0 && getDpiForWindow != nullptr) dpi = static_cast<int>(getDpiForWindow(window));
-    if (dpi <= 0) {
-        HDC screen = GetDC(nullptr);
-        dpi = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(nullptr, screen);
-    }
-    return dpi > 0 ? dpi : 96;
-}
 
 RECT ClientOnScreen(HWND window) {
     RECT client;
@@ -137,7 +113,7 @@ int RunTarvok(HINSTANCE instance) {
     if (!RegisterMainWindowClass()) return 0;
     MainWindowHandle = CreateMainWindow();
     if (MainWindowHandle == nullptr) return 0;
-    ScreenDpi = ReadScreenDpi(monitor, MainWindowHandle);
+    ScreenDpi = MonitorDpi(monitor, MainWindowHandle);
     ShowWindow(MainWindowHandle, SW_SHOW);
     UpdateWindow(MainWindowHandle);
     // Taken again: on some platforms the clip made as the window became active is undone

@@ -36,14 +36,24 @@ void OnPointerMove(HWND window, LPARAM lParam) {
     RepaintFrame(window);
 }
 
-void OnLeftButtonUp(HWND window, LPARAM lParam) {
-    if (!Marking) return;
+namespace {
+
+// Ends the marking at (x, y): the outline goes and the box shrinks to that pixel. The caller
+// repaints.
+void EndMarkingAt(HWND window, MicroCoord x, MicroCoord y) {
     Marking = false;
     InvalidateReadoutStrips(window);
-    CursorX = MessageX(lParam);
-    CursorY = MessageY(lParam);
+    CursorX = x;
+    CursorY = y;
     InvalidateBoxOutline(window, &MarkBox);
     MarkBox = BoxFromCorners(CursorX, CursorY, CursorX, CursorY);
+}
+
+} // namespace
+
+void OnLeftButtonUp(HWND window, LPARAM lParam) {
+    if (!Marking) return;
+    EndMarkingAt(window, MessageX(lParam), MessageY(lParam));
     if (ColorMode) CopyTextToClipboard(window, ColorWebText);
     RepaintFrame(window);
 }
@@ -51,15 +61,10 @@ void OnLeftButtonUp(HWND window, LPARAM lParam) {
 void EndDrags(HWND window) {
     Panning = false;
     if (!Marking) return;
-    Marking = false;
     POINT pointer;
-    if (ReadPointerOnScreen(pointer)) {
-        CursorX = ToMicro(pointer.x);
-        CursorY = ToMicro(pointer.y);
-    }
-    InvalidateReadoutStrips(window);
-    InvalidateBoxOutline(window, &MarkBox);
-    MarkBox = BoxFromCorners(CursorX, CursorY, CursorX, CursorY);
+    const bool known = ReadPointerOnScreen(pointer);
+    EndMarkingAt(window, known ? ToMicro(pointer.x) : CursorX,
+                 known ? ToMicro(pointer.y) : CursorY);
     RepaintFrame(window);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/HelpScreen.h"
 
+#include "app/Dpi.h"
 #include "app/Handles.h"
 #include "res/ResourceIds.h"
 #include "ui/Cursors.h"
@@ -44,18 +45,6 @@ int Length(const HelpText& text) {
     return static_cast<int>(std::wcslen(text.Text));
 }
 
-// GetDpiForWindow came with Windows 10 1607; before it the screen's DPI is every window's.
-int PanelDpi(HWND dialog) {
-    using DpiForWindow = UINT(WINAPI*)(HWND);
-    const auto query = reinterpret_cast<DpiForWindow>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (query != nullptr) return static_cast<int>(query(dialog));
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 void MakePanelFonts(int dpi) {
     const HFONT made[PanelFontCount] = {TitleFont, HeadingFont, UsageFont, FooterFont};
     for (int i = 0; i < PanelFontCount; ++i) {
@@ -89,7 +78,7 @@ PanelRect ButtonRect(HWND dialog) {
 // Scales the texts' places and fonts to the panel's DPI, measures each text, then moves the
 // button and grows the panel, about its centre, as far as they need to hold them all.
 void FitPanel(HWND dialog) {
-    const int dpi = PanelDpi(dialog);
+    const int dpi = WindowDpi(dialog);
     MakePanelFonts(dpi);
     std::vector<PanelRect> texts;
     HDC dc = GetDC(dialog);
