@@ -400,7 +400,7 @@ bool ParseSize(const char* text, ScreenSize* size) {
 } // namespace
 
 // An unoptimised build's figures say nothing of the product's: with a build directory whose
-// release flags had been emptied, a pan step at zoom 2 measured four times its real cost.
+// release flags had been emptied, a pan step at zoom 2 measured twice its real cost.
 #ifndef __OPTIMIZE__
 #error "paint_bench measures the product: build it optimised (the windows preset's Release)"
 #endif
