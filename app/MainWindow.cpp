@@ -1,13 +1,14 @@
 // The main window procedure, its creation and destruction handlers.
 #include "app/MainWindow.h"
 
-#include "app/AppState.h"
-#include "app/Handles.h"
-#include "app/MessagePoint.h"
-#include "app/MonitorOrigin.h"
 #include "app/NoInputMethod.h"
-#include "app/PointerOnScreen.h"
-#include "app/Surfaces.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
+#include "core/MessagePoint.h"
+#include "core/MonitorOrigin.h"
+#include "core/PointerOnScreen.h"
+#include "core/Repaint.h"
+#include "core/Surfaces.h"
 #include "measure/ColorMode.h"
 #include "measure/CopyReadout.h"
 #include "measure/PointerHandlers.h"
@@ -106,7 +107,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         if (wParam == 3) CopyReadout(window); // Ctrl+C
-        if (wParam == ' ') ToggleColorMode(window);
+        if (wParam == ' ') {
+            ToggleColorMode(window);
+            SetModeCursor();
+        }
         OnZoomCharacter(window, wParam);
         break;
     case WM_MOUSEMOVE:

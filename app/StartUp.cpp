@@ -1,11 +1,11 @@
 // Program start-up: the monitor to freeze, window class, the window itself and the message loop.
-#include "app/AppState.h"
-#include "app/Dpi.h"
-#include "app/Handles.h"
 #include "app/MainWindow.h"
-#include "app/MonitorOrigin.h"
-#include "app/PlatformRect.h"
-#include "app/PointerOnScreen.h"
+#include "core/AppState.h"
+#include "core/Dpi.h"
+#include "core/Handles.h"
+#include "core/MonitorOrigin.h"
+#include "core/PlatformRect.h"
+#include "core/PointerOnScreen.h"
 #include "res/ResourceIds.h"
 
 namespace {

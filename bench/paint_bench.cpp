@@ -5,9 +5,10 @@
 //   paint_bench.exe [--reps N] [WIDTHxHEIGHT ...]
 //
 // Without sizes it measures 1920x1080 and 3840x2160.
-#include "app/AppState.h"
-#include "app/Handles.h"
 #include "app/MainWindow.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
+#include "core/Repaint.h"
 #include "ui/ComposeFrame.h"
 #include "ui/Fonts.h"
 

@@ -1,17 +1,15 @@
 #include "measure/ColorMode.h"
 
-#include "app/AppState.h"
-#include "app/PointerOnScreen.h"
+#include "core/AppState.h"
+#include "core/PointerOnScreen.h"
+#include "core/Repaint.h"
 #include "measure/FrameSample.h"
 #include "measure/PointerHandlers.h"
-#include "ui/ComposeFrame.h"
-#include "ui/Cursors.h"
 
 namespace {
 
 void EnterColorMode(HWND window) {
     ColorMode = true;
-    SetModeCursor();
     POINT pointer;
     const bool known = ReadPointerOnScreen(pointer);
     if (known) SampleFrameColor(pointer.x, pointer.y);
@@ -24,7 +22,6 @@ void EnterColorMode(HWND window) {
 
 void LeaveColorMode(HWND window) {
     ColorMode = false;
-    SetModeCursor();
     InvalidateReadoutStrips(window);
     // A box still being marked is outlined again in size mode.
     if (Marking) InvalidateBoxOutline(window, &MarkBox);

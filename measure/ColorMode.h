@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-// Space: into colour mode (cursor, sample at the pointer, read-out, and the release that
-// ends a marking in progress) or back to size mode (cursor, read-out).
+// Space: into colour mode (sample at the pointer, read-out, and the release that ends a
+// marking in progress) or back to size mode (read-out). The caller shows the mode's cursor.
 void ToggleColorMode(HWND window);
 
 // Samples the frame under the pointer and repaints the read-out (the right-button release).

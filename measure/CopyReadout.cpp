@@ -1,6 +1,6 @@
 #include "measure/CopyReadout.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "measure/Clipboard.h"
 #include "measure/ReadoutText.h"
 

@@ -1,7 +1,7 @@
 #include "measure/FrameSample.h"
 
-#include "app/AppState.h"
-#include "app/Handles.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
 #include "view/ShownPixel.h"
 
 void SampleFrameColor(int x, int y) {

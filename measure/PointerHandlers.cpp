@@ -1,13 +1,13 @@
 #include "measure/PointerHandlers.h"
 
-#include "app/AppState.h"
-#include "app/MessagePoint.h"
-#include "app/PlatformRect.h"
-#include "app/PointerOnScreen.h"
+#include "core/AppState.h"
+#include "core/MessagePoint.h"
+#include "core/PlatformRect.h"
+#include "core/PointerOnScreen.h"
+#include "core/Repaint.h"
 #include "measure/Clipboard.h"
 #include "measure/FrameSample.h"
 #include "measure/MarkBox.h"
-#include "ui/ComposeFrame.h"
 
 void InvalidateBoxOutline(HWND window, const MicroBox* box) {
     for (const PixelRect& strip : OutlineStrips(*box, ZoomFactor)) {

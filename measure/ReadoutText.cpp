@@ -1,6 +1,6 @@
 #include "measure/ReadoutText.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "measure/ScaledUnits.h"
 #include "view/ShownPixel.h"
 

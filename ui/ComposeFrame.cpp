@@ -1,11 +1,14 @@
 #include "ui/ComposeFrame.h"
 
-#include "app/AppState.h"
-#include "app/Handles.h"
-#include "app/PlatformRect.h"
-#include "app/Surfaces.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
+#include "core/PlatformRect.h"
+#include "core/ReadoutPlace.h"
+#include "core/Repaint.h"
+#include "core/Surfaces.h"
 #include "measure/ReadoutText.h"
 #include "ui/FrameChanges.h"
+#include "ui/PictureRows.h"
 
 #include <algorithm>
 #include <iterator>
@@ -14,15 +17,6 @@ namespace {
 
 // What FrameDC holds: a repaint recomposes only where the new frame can differ from it.
 FrameLayout Composed;
-
-// Areas the tool marked for repainting, not yet handed to the platform.
-std::vector<RECT> MarkedRects;
-bool MarkedWhole = false;
-
-// Areas handed to the platform since the last paint. The window still shows the frame there;
-// the rest of an update region was uncovered by something else.
-std::vector<RECT> GivenRects;
-bool GivenWhole = false;
 
 StretchPlan CurrentView() {
     return PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
@@ -100,8 +94,8 @@ HRGN RegionOfRects(const std::vector<PixelRect>& rects) {
 // Before painting: a change outside the areas handed to the platform (a read-out line wider
 // than its strips, for one) is added to the update region, so that the window never falls
 // behind the frame.
-void InvalidateChangesOutside(HWND window, HRGN changed, HRGN given) {
-    if (GivenWhole) return;
+void InvalidateChangesOutside(HWND window, HRGN changed, HRGN given, bool givenWhole) {
+    if (givenWhole) return;
     HRGN outside = CreateRectRgn(0, 0, 0, 0);
     if (CombineRgn(outside, changed, given, RGN_DIFF) != NULLREGION)
         InvalidateRgn(window, outside, FALSE);
@@ -112,8 +106,8 @@ void InvalidateChangesOutside(HWND window, HRGN changed, HRGN given) {
 // something else uncovered: the area being painted beyond the tool's own requests. The
 // paint context's system region is that area, read without another trip to the platform;
 // should it be unavailable, the paint's bounding rectangle stands in.
-void AddUncovered(HDC target, const PAINTSTRUCT& paint, HRGN copy, HRGN given) {
-    if (GivenWhole) return;
+void AddUncovered(HDC target, const PAINTSTRUCT& paint, HRGN copy, HRGN given, bool givenWhole) {
+    if (givenWhole) return;
     HRGN painted = CreateRectRgn(0, 0, 0, 0);
     POINT origin = {};
     if (GetRandomRgn(target, painted, SYSRGN) == 1 && GetDCOrgEx(target, &origin))
@@ -129,21 +123,22 @@ void AddUncovered(HDC target, const PAINTSTRUCT& paint, HRGN copy, HRGN given) {
 } // namespace
 
 void ComposeFrame(HWND window) {
+    if (TakeForgottenFrame()) Composed = {};
+    const GivenAreas given = TakeGivenAreas();
     Readout frame;
     PlanFrame(FrameDC, frame);
     const std::vector<PixelRect> changes =
         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
     HRGN copy = RegionOfRects(changes);
-    HRGN given = RegionOf(GivenRects);
-    InvalidateChangesOutside(window, copy, given);
+    HRGN givenRegion = RegionOf(given.Rects);
+    InvalidateChangesOutside(window, copy, givenRegion, given.Whole);
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window, &paint);
-    AddUncovered(target, paint, copy, given);
-    GivenRects.clear();
-    GivenWhole = false;
+    AddUncovered(target, paint, copy, givenRegion, given.Whole);
     DrawPictures(frame.Layout.View, PictureAreas(changes, frame.Layout));
     DrawDecoration(FrameDC, frame, changes);
     Composed = frame.Layout;
+    NoteReadoutDrawn(Composed.Readout.Right - Composed.Readout.Left);
     SelectClipRgn(target, copy);
     RECT r;
     GetRgnBox(copy, &r);
@@ -151,38 +146,8 @@ void ComposeFrame(HWND window) {
            SRCCOPY);
     SelectClipRgn(target, nullptr); // the window keeps this context: leave it unclipped
     EndPaint(window, &paint);
-    DeleteObject(given);
+    DeleteObject(givenRegion);
     DeleteObject(copy);
-}
-
-void ForgetComposedFrame() {
-    Composed = {};
-    MarkedRects.clear();
-    GivenRects.clear();
-    MarkedWhole = GivenWhole = false;
-}
-
-void InvalidateFrameArea([[maybe_unused]] HWND window, const RECT* area) {
-    if (area != nullptr)
-        MarkedRects.push_back(*area);
-    else
-        MarkedWhole = true;
-}
-
-void RepaintFrame(HWND window) {
-    // The marks since the last repaint reach the platform in one call.
-    if (MarkedWhole) {
-        InvalidateRect(window, nullptr, FALSE);
-    } else if (!MarkedRects.empty()) {
-        HRGN marked = RegionOf(MarkedRects);
-        InvalidateRgn(window, marked, FALSE);
-        DeleteObject(marked);
-    }
-    GivenWhole = GivenWhole || MarkedWhole;
-    GivenRects.insert(GivenRects.end(), MarkedRects.begin(), MarkedRects.end());
-    MarkedRects.clear();
-    MarkedWhole = false;
-    UpdateWindow(window);
 }
 
 void ComposeWholeFrame(HDC dc) {
@@ -190,13 +155,4 @@ void ComposeWholeFrame(HDC dc) {
     PlanFrame(dc, frame);
     StretchSnapshot(dc, frame.Layout.View);
     DrawDecoration(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
-}
-
-void InvalidateReadoutStrips(HWND window) {
-    // As wide as the line drawn last, so that all of it is erased.
-    const std::int64_t drawnWidth = Composed.Readout.Right - Composed.Readout.Left;
-    for (const PixelRect& strip : ReadoutStrips(ScreenHeight, drawnWidth)) {
-        const RECT r = ToRect(strip);
-        InvalidateFrameArea(window, &r);
-    }
 }

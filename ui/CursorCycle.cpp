@@ -1,6 +1,6 @@
 #include "ui/CursorCycle.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/Cursors.h"
 
-#include "app/Handles.h"
+#include "core/Handles.h"
 #include "ui/CursorCycle.h"
 
 void SetModeCursor() {

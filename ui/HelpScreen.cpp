@@ -1,7 +1,7 @@
 #include "ui/HelpScreen.h"
 
-#include "app/Dpi.h"
-#include "app/Handles.h"
+#include "core/Dpi.h"
+#include "core/Handles.h"
 #include "res/ResourceIds.h"
 #include "ui/Cursors.h"
 #include "ui/Fonts.h"

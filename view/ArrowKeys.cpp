@@ -1,8 +1,8 @@
 #include "view/ArrowKeys.h"
 
-#include "app/AppState.h"
-#include "app/PointerOnScreen.h"
-#include "ui/ComposeFrame.h"
+#include "core/AppState.h"
+#include "core/PointerOnScreen.h"
+#include "core/Repaint.h"
 #include "view/ArrowStep.h"
 
 void OnArrowKey(HWND window, WPARAM key) {

@@ -1,6 +1,6 @@
 #include "view/ArrowStep.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "view/Pan.h"
 #include "view/ShownPixel.h"
 #include "view/Zoom.h"

@@ -1,6 +1,6 @@
 #include "view/Pan.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "view/Zoom.h"
 
 void StartPan(MicroCoord x, MicroCoord y) {

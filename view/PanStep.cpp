@@ -1,7 +1,7 @@
 #include "view/PanStep.h"
 
-#include "app/MessagePoint.h"
-#include "ui/ComposeFrame.h"
+#include "core/MessagePoint.h"
+#include "core/Repaint.h"
 #include "view/Pan.h"
 
 void PanStep(HWND window, LPARAM lParam) {

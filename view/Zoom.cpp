@@ -1,6 +1,6 @@
 #include "view/Zoom.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 std::int16_t ZoomFactorForKey(std::uint64_t character) {
     static constexpr std::int16_t Factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};

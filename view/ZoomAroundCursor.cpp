@@ -1,8 +1,8 @@
 #include "view/ZoomAroundCursor.h"
 
-#include "app/AppState.h"
-#include "app/PointerOnScreen.h"
-#include "ui/ComposeFrame.h"
+#include "core/AppState.h"
+#include "core/PointerOnScreen.h"
+#include "core/Repaint.h"
 #include "view/Zoom.h"
 
 void ZoomAroundCursor(HWND window, std::int16_t oldFactor) {

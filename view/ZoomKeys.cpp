@@ -1,6 +1,6 @@
 #include "view/ZoomKeys.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "view/Zoom.h"
 #include "view/ZoomAroundCursor.h"
 

@@ -1,4 +1,5 @@
 #include "ui/FrameGeometry.h"
+#include "core/ReadoutPlace.h"
 #include "unit/StateFixture.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,11 @@ TEST(PlanStretch, EachSnapshotPixelCoversZoomWindowPixelsAtTheTrueOrigin) {
         int Zoom;
         std::int64_t SourceX, DestX, SourceWidth, Screen;
     } cases[] = {
-        {391'111'112, 45, 391, -5, 18, 800},   // columns -5..39 show 391
-        {293'333'334, 45, 293, -15, 14, 600},  // rows -15..29 show 293
-        {666'666'667, 6, 666, -4, 134, 800},   // columns -4..1 show 666
-        {266'333'334, 3, 266, -1, 267, 800},   // columns -1..1 show 266
-        {ToMicro(600), 4, 600, 0, 200, 800},   // whole cells from column 0
+        {391'111'112, 45, 391, -5, 18, 800},      // columns -5..39 show 391
+        {293'333'334, 45, 293, -15, 14, 600},     // rows -15..29 show 293
+        {666'666'667, 6, 666, -4, 134, 800},      // columns -4..1 show 666
+        {266'333'334, 3, 266, -1, 267, 800},      // columns -1..1 show 266
+        {ToMicro(600), 4, 600, 0, 200, 800},      // whole cells from column 0
         {1'024'500'000, 4, 1024, -2, 342, 1366},  // at the right limit, the last column drawn
         {3'754'666'667, 45, 3754, -30, 86, 3840}, // the same at 4K and zoom 45
     };

@@ -1,4 +1,4 @@
-#include "app/MonitorOrigin.h"
+#include "core/MonitorOrigin.h"
 #include "unit/StateFixture.h"
 
 #include <array>

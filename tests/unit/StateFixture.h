@@ -1,8 +1,8 @@
 // Puts the module-level state back to a fresh start on a screen of the given size.
 #pragma once
 
-#include "app/AppState.h"
-#include "app/MonitorOrigin.h"
+#include "core/AppState.h"
+#include "core/MonitorOrigin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Cursor sets and colour mode under Wine: Enter's cycling, Space both ways, the samples and
 // copies they lead to, and a read-out line wider than its usual strips.
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "win32/WinTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The four fonts under Wine: which enumerated entry makes them, their fields, their deletion.
 // Run in a prefix without a family named Arial, and with TARVOK_TEST_ARIAL set in one with it.
 #include "ui/Fonts.h"
-#include "app/Handles.h"
+#include "core/Handles.h"
 #include "win32/GdiLedger.h"
 #include "win32/WinTestSupport.h"
 

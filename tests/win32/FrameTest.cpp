@@ -1,8 +1,8 @@
 // Composed frames and zoom keys under Wine: pixels of the back buffer and of the window,
 // the pointer, and the regions each paint covered.
-#include "app/AppState.h"
-#include "app/Handles.h"
 #include "app/MainWindow.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
 #include "unit/StateFixture.h"
 #include "win32/WinTestSupport.h"
 

@@ -2,8 +2,8 @@
 // how it ends and what it leaves behind. Run with no family named Arial at 96 DPI, and with one
 // at 144 DPI (see FontsTest.cpp).
 #include "ui/HelpScreen.h"
-#include "app/AppState.h"
-#include "app/Handles.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
 #include "unit/StateFixture.h"
 #include "win32/WinTestSupport.h"
 

@@ -1,8 +1,9 @@
 // Pointer tracking and box marking under Wine: state, repainted regions, outline pixels,
 // read-out text and the copy on release.
-#include "app/AppState.h"
-#include "app/Handles.h"
-#include "app/PlatformRect.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
+#include "core/PlatformRect.h"
+#include "core/ReadoutPlace.h"
 #include "measure/MarkBox.h"
 #include "ui/FrameGeometry.h"
 #include "win32/WinTestSupport.h"

@@ -1,8 +1,8 @@
 // Random input through the real window procedure: after every message the back buffer equals
 // a whole composition of the state, and the window shows the back buffer.
-#include "app/AppState.h"
-#include "app/Handles.h"
 #include "app/MainWindow.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
 #include "measure/ReadoutText.h"
 #include "ui/ComposeFrame.h"
 #include "unit/StateFixture.h"

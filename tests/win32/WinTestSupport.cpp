@@ -1,9 +1,9 @@
 #include "win32/WinTestSupport.h"
 
-#include "app/AppState.h"
-#include "app/Handles.h"
 #include "app/MainWindow.h"
-#include "app/PlatformRect.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
+#include "core/PlatformRect.h"
 #include "unit/StateFixture.h"
 
 #include <cstdlib>

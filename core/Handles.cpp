@@ -1,6 +1,6 @@
-#include "app/Handles.h"
+#include "core/Handles.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 HINSTANCE AppInstance = nullptr;
 HWND MainWindowHandle = nullptr;

@@ -1,6 +1,6 @@
-#include "app/MonitorOrigin.h"
+#include "core/MonitorOrigin.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "app/Surfaces.h"
+#include "core/Surfaces.h"
 
-#include "app/Handles.h"
+#include "core/Handles.h"
 
 PixelRows SnapshotPixels;
 PixelRows FramePixels;

@@ -2,7 +2,7 @@
 // the tool also reads and writes directly.
 #pragma once
 
-#include "ui/PictureRows.h"
+#include "core/PixelRows.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "app/PointerOnScreen.h"
+#include "core/PointerOnScreen.h"
 
-#include "app/MonitorOrigin.h"
-#include "app/PlatformRect.h"
+#include "core/MonitorOrigin.h"
+#include "core/PlatformRect.h"
 
 bool ReadPointerOnScreen(POINT& pointer) {
     POINT read;

@@ -1,4 +1,4 @@
-#include "app/Dpi.h"
+#include "core/Dpi.h"
 
 int WindowDpi(HWND window) {
     using GetDpiForWindowCall = UINT(WINAPI*)(HWND);

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 MicroCoord ScreenWidth = 0;
 MicroCoord ScreenHeight = 0;
