@@ -5,19 +5,12 @@
 namespace {
 
 // Clipboard history and clipboard managers open the clipboard for a moment after each change,
-// so a quick second copy can find it busy: try again for a little while, never long enough
-// for the tool to seem to hang.
+// so a quick second copy can find it busy: try again a few times, never long enough for the
+// tool to seem to hang. The tries are counted, not timed: a slow machine tries as often.
 bool OpenClipboardPatiently(HWND owner) {
-    constexpr LONGLONG PatienceMs = 45;
-    constexpr DWORD PauseMs = 5;
-    LARGE_INTEGER frequency, start, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    while (!OpenClipboard(owner)) {
-        QueryPerformanceCounter(&now);
-        const LONGLONG elapsedMs = (now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart;
-        if (elapsedMs + PauseMs > PatienceMs) return false;
-        Sleep(PauseMs);
+    for (int tries = 1; !OpenClipboard(owner); ++tries) {
+        if (tries == ClipboardTries) return false;
+        Sleep(5);
     }
     return true;
 }

@@ -3,5 +3,9 @@
 
 #include <windows.h>
 
-// Silent when the clipboard stays held by another program for about 50 ms, or memory runs out.
+// How often a copy tries to open a clipboard that another program holds, 5 ms apart.
+constexpr int ClipboardTries = 10;
+
+// Silent when the clipboard stays held by another program for all the tries, or memory runs
+// out.
 void CopyTextToClipboard(HWND owner, const wchar_t* text);

@@ -11,6 +11,16 @@
 // Replaces the import of `name` in this executable's import table; returns the old target.
 void* PatchImport(const char* name, void* replacement);
 
+// Routes one platform call through a fake for the scope of a test.
+struct Faked {
+    Faked(const char* name, void* fake) : Name(name), Original(PatchImport(name, fake)) {}
+    ~Faked() { PatchImport(Name, Original); }
+    Faked(const Faked&) = delete;
+    Faked& operator=(const Faked&) = delete;
+    const char* Name;
+    void* Original;
+};
+
 struct GdiLedger {
     GdiLedger();
     ~GdiLedger();

@@ -1,7 +1,7 @@
 // The main window under Wine: class, window, snapshot, capture, default processing, tear-down.
 #include "app/MainWindow.h"
-#include "app/AppState.h"
-#include "app/Handles.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
 #include "win32/GdiLedger.h"
 #include "win32/WinTestSupport.h"
 
@@ -176,7 +176,7 @@ TEST(MainWindowLifetime, EscapeEndsTheMessageLoopWithExitCodeZero) {
     ScreenWidth = ScreenHeight = 0;
     std::thread presser([] {
         HWND found = nullptr;
-        for (int i = 0; i < 500 && !(found && IsWindowVisible(found)); ++i) {
+        for (int i = 0; i < 3000 && !(found && IsWindowVisible(found)); ++i) {
             Sleep(10);
             found = FindWindowW(L"MainWindow", L"Tarvok!");
         }

@@ -1,9 +1,9 @@
 // The pointer kept on the frozen screen: positions read off the screen or not at all, and
 // the confinement that follows the tool's activation. The platform calls are faked through
 // the import table, since this screen has neither a second monitor nor a secure desktop.
-#include "app/PointerOnScreen.h"
-#include "app/AppState.h"
-#include "app/Handles.h"
+#include "core/PointerOnScreen.h"
+#include "core/AppState.h"
+#include "core/Handles.h"
 #include "win32/GdiLedger.h"
 #include "win32/WinTestSupport.h"
 
@@ -41,14 +41,6 @@ BOOL WINAPI FakeGetMonitorInfoW(HMONITOR monitor, MONITORINFO* info) {
     info->rcMonitor = {-640, -480, 0, 0};
     return monitor == reinterpret_cast<HMONITOR>(7) && info->cbSize == sizeof(MONITORINFO);
 }
-
-// Routes one platform call through a fake for the scope of a test.
-struct Faked {
-    Faked(const char* name, void* fake) : Name(name), Original(PatchImport(name, fake)) {}
-    ~Faked() { PatchImport(Name, Original); }
-    const char* Name;
-    void* Original;
-};
 
 class PointerOnScreenTest : public ShownWindowTest {
   protected:
