@@ -96,6 +96,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam == VK_F1) ShowHelpScreen();
         OnZoomKeyDown(window, wParam);
         OnArrowKey(window, wParam);
+        if (wParam == 'F') StepColorFormat(window);
         break;
     case WM_CHAR:
         if (wParam == 13) {

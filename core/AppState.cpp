@@ -27,3 +27,5 @@ MicroCoord PanRemainderY = 0;
 
 std::uint16_t SizeCursorId = 0; // 101 once the window is created
 std::uint16_t ColorCursorId = 105;
+
+ColorFormat ColorTextFormat = ColorFormat::Web;

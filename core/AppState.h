@@ -26,6 +26,7 @@ extern MicroCoord CursorY;
 
 extern bool ColorMode;
 extern ColorRef PickedColor;
+// The colour text of the last colour-mode paint, in the chosen format: what a copy takes.
 extern wchar_t ColorWebText[ColorWebTextLength];
 
 extern bool Panning;
@@ -36,3 +37,7 @@ extern MicroCoord PanRemainderY;
 
 extern std::uint16_t SizeCursorId;
 extern std::uint16_t ColorCursorId;
+
+// How the colour is written: F steps through them in this order; the first at start.
+enum class ColorFormat : std::uint8_t { Web, Rgb, Hsl, Oklch };
+extern ColorFormat ColorTextFormat;

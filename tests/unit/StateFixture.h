@@ -19,6 +19,7 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     ColorMode = false;
     PickedColor = 0;
     ColorWebText[0] = 0;
+    ColorTextFormat = ColorFormat::Web;
     Panning = false;
     PanLastX = PanLastY = PanRemainderX = PanRemainderY = 0;
     SizeCursorId = 0;
