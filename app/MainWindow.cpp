@@ -21,6 +21,7 @@
 #include "view/Pan.h"
 #include "view/PanStep.h"
 #include "view/ZoomKeys.h"
+#include "view/ZoomWheel.h"
 
 namespace {
 
@@ -119,6 +120,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             PanStep(window, lParam);
         else
             OnPointerMove(window, lParam);
+        break;
+    case WM_MOUSEWHEEL:
+        OnZoomWheel(window, wParam);
         break;
     case WM_LBUTTONDOWN:
         OnLeftButtonDown(window, lParam);

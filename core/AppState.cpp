@@ -7,6 +7,7 @@ int ScreenDpi = 96;
 std::int16_t ZoomFactor = 1;
 MicroCoord ViewOriginX = 0;
 MicroCoord ViewOriginY = 0;
+std::int64_t WheelRemainder = 0;
 
 bool Marking = false;
 MicroBox MarkBox;

@@ -16,6 +16,7 @@ extern int ScreenDpi; // read once at start; 96 is an unscaled display
 extern std::int16_t ZoomFactor;
 extern MicroCoord ViewOriginX;
 extern MicroCoord ViewOriginY;
+extern std::int64_t WheelRemainder; // the part of a wheel notch turned so far, +-119 at most
 
 extern bool Marking;
 extern MicroBox MarkBox;

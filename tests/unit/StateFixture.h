@@ -13,6 +13,7 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     ScreenDpi = 96;
     ZoomFactor = 1;
     ViewOriginX = ViewOriginY = 0;
+    WheelRemainder = 0;
     Marking = false;
     MarkBox = {};
     MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
