@@ -20,6 +20,7 @@
 #include "view/ArrowKeys.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
+#include "view/PixelGrid.h"
 #include "view/ZoomKeys.h"
 #include "view/ZoomWheel.h"
 
@@ -98,6 +99,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnZoomKeyDown(window, wParam);
         OnArrowKey(window, wParam);
         if (wParam == 'F') StepColorFormat(window);
+        if (wParam == 'G') TogglePixelGrid(window);
         break;
     case WM_CHAR:
         if (wParam == 13) {

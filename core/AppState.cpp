@@ -30,3 +30,5 @@ std::uint16_t SizeCursorId = 0; // 101 once the window is created
 std::uint16_t ColorCursorId = 105;
 
 ColorFormat ColorTextFormat = ColorFormat::Web;
+
+bool PixelGrid = false;

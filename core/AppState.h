@@ -42,3 +42,6 @@ extern std::uint16_t ColorCursorId;
 // How the colour is written: F steps through them in this order; the first at start.
 enum class ColorFormat : std::uint8_t { Web, Rgb, Hsl, Oklch };
 extern ColorFormat ColorTextFormat;
+
+// G: the pixel grid over the magnified picture, switched on.
+extern bool PixelGrid;

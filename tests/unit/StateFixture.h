@@ -21,6 +21,7 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     PickedColor = 0;
     ColorWebText[0] = 0;
     ColorTextFormat = ColorFormat::Web;
+    PixelGrid = false;
     Panning = false;
     PanLastX = PanLastY = PanRemainderX = PanRemainderY = 0;
     SizeCursorId = 0;
