@@ -20,7 +20,9 @@
 #include "view/ArrowKeys.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
+#include "view/PixelGrid.h"
 #include "view/ZoomKeys.h"
+#include "view/ZoomWheel.h"
 
 namespace {
 
@@ -96,6 +98,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam == VK_F1) ShowHelpScreen();
         OnZoomKeyDown(window, wParam);
         OnArrowKey(window, wParam);
+        if (wParam == 'F') StepColorFormat(window);
+        if (wParam == 'G') TogglePixelGrid(window);
         break;
     case WM_CHAR:
         if (wParam == 13) {
@@ -118,6 +122,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             PanStep(window, lParam);
         else
             OnPointerMove(window, lParam);
+        break;
+    case WM_MOUSEWHEEL:
+        OnZoomWheel(window, wParam);
         break;
     case WM_LBUTTONDOWN:
         OnLeftButtonDown(window, lParam);

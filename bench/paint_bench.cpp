@@ -61,10 +61,10 @@ void WaitUntilShown() {
 }
 
 // Runs `operation` a few times unmeasured (first paints fault in bitmap pages), then
-// `reps` times, each timed alone so that a stray slow run shows in Max, not the median.
-// With `shown`, each timed run lasts until the X server has the pixels; without, only
-// the drawing calls are timed and the upload happens between runs.
-template <typename Operation> Timing Measure(int reps, bool shown, Operation operation) {
+// `reps` times, each timed alone; returns the times. With `shown`, each timed run lasts until
+// the X server has the pixels; without, only the drawing calls are timed and the upload happens
+// between runs.
+template <typename Operation> std::vector<double> Times(int reps, bool shown, Operation operation) {
     for (int i = 0; i < WarmUps; ++i) {
         operation();
         WaitUntilShown();
@@ -81,10 +81,19 @@ template <typename Operation> Timing Measure(int reps, bool shown, Operation ope
         ms.push_back(static_cast<double>(stop.QuadPart - start.QuadPart) / ticksPerMs);
         if (!shown) WaitUntilShown();
     }
+    return ms;
+}
+
+// The median and the maximum, so that a stray slow run shows in Max, not the median.
+Timing Summarise(std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     const size_t n = ms.size();
     const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
     return {median, ms.back()};
+}
+
+template <typename Operation> Timing Measure(int reps, bool shown, Operation operation) {
+    return Summarise(Times(reps, shown, operation));
 }
 
 // Fresh view state for a window of the given size, as start-up would leave it.
@@ -97,6 +106,7 @@ void ResetState(const ScreenSize& size) {
     MarkBox = {};
     MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
     ColorMode = false;
+    PixelGrid = false;
 }
 
 // Zoom with the view centred on the screen's centre, always within the allowed range.
@@ -198,24 +208,29 @@ void BenchMoves(HWND window, const ScreenSize& size, int reps, std::vector<MoveR
     Marking = ColorMode = false;
 }
 
-// Whole-window repaints as the user makes them: a pan step (a right-button drag, to and fro by
-// 5 pixels on both axes near the screen's centre) at zoom 2 and 45, and a zoom key ('2' and '3'
-// in turn, each moving the pointer as the tool does).
+// Pan steps: a right-button drag, to and fro by 5 pixels on both axes near the screen's centre,
+// each step a whole-window repaint; returns the times.
+std::vector<double> PanSteps(HWND window, const ScreenSize& size, std::int16_t zoom, int reps) {
+    const int x = size.Width / 2, y = size.Height / 2;
+    SetZoom(zoom);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+    int step = 0;
+    std::vector<double> times = Times(reps, false, [&] {
+        const int d = ++step % 2 * 5;
+        SendMessageW(window, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(x + d, y + d));
+    });
+    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+    return times;
+}
+
+// Whole-window repaints as the user makes them: a pan step at zoom 2 and 45, and a zoom key ('2'
+// and '3' in turn, each moving the pointer as the tool does).
 void BenchWholeRepaints(HWND window, const ScreenSize& size, int reps, std::vector<MoveRow>* rows) {
     const int x = size.Width / 2, y = size.Height / 2;
-    for (const std::int16_t zoom : {std::int16_t{2}, std::int16_t{45}}) {
-        SetZoom(zoom);
-        InvalidateRect(window, nullptr, FALSE);
-        UpdateWindow(window);
-        SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
-        int step = 0;
-        const Timing t = Measure(reps, false, [&] {
-            const int d = ++step % 2 * 5;
-            SendMessageW(window, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(x + d, y + d));
-        });
-        SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
-        rows->push_back({size, zoom, "pan step", t});
-    }
+    for (const std::int16_t zoom : {std::int16_t{2}, std::int16_t{45}})
+        rows->push_back({size, zoom, "pan step", Summarise(PanSteps(window, size, zoom, reps))});
     SetZoom(1);
     SetCursorPos(x, y);
     int step = 0;
@@ -229,6 +244,41 @@ void BenchWholeRepaints(HWND window, const ScreenSize& size, int reps, std::vect
         SetCursorPos(x + ++step % 2, y);
     });
     rows->push_back({size, 0, "warp", warp});
+}
+
+struct GridRow {
+    ScreenSize Size;
+    int Zoom;
+    Timing Off, On;
+};
+
+// The pixel grid's cost: the same pan steps with the grid off and on, at zooms that show it,
+// in turns of a tenth of the runs each, so that a busy machine weighs on both alike.
+void BenchGrid(HWND window, const ScreenSize& size, int reps, std::vector<GridRow>* rows) {
+    for (const std::int16_t zoom : {std::int16_t{6}, std::int16_t{10}, std::int16_t{45}}) {
+        std::vector<double> off, on;
+        for (int turn = 0; turn < 10; ++turn)
+            for (const bool grid : {false, true}) {
+                PixelGrid = grid;
+                const std::vector<double> times = PanSteps(window, size, zoom, (reps + 9) / 10);
+                std::vector<double>& into = grid ? on : off;
+                into.insert(into.end(), times.begin(), times.end());
+            }
+        rows->push_back({size, zoom, Summarise(off), Summarise(on)});
+    }
+    PixelGrid = false;
+}
+
+void PrintGrid(const std::vector<GridRow>& rows) {
+    std::printf("\npixel grid: pan step with the grid off and on, drawing calls only\n");
+    std::printf("%-11s %4s  %17s  %17s  %6s\n", "size", "zoom", "grid off", "grid on", "on/");
+    std::printf("%-11s %4s  %8s %8s  %8s %8s  %6s\n", "", "", "median", "max", "median", "max",
+                "off");
+    for (const GridRow& r : rows)
+        std::printf("%5dx%-5d %4d  %8.3f %8.3f  %8.3f %8.3f  %6.2f\n", r.Size.Width, r.Size.Height,
+                    r.Zoom, r.Off.Median, r.Off.Max, r.On.Median, r.On.Max,
+                    r.Off.Median > 0 ? r.On.Median / r.Off.Median : 0.0);
+    std::fflush(stdout);
 }
 
 void PrintMoves(const char* title, const std::vector<MoveRow>& rows, const std::vector<Row>& floors,
@@ -328,7 +378,7 @@ void BenchStartUpParts(const ScreenSize& size) {
 // once until the X server has the result.
 bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::vector<Row>* shown,
                std::vector<MoveRow>* moves, std::vector<MoveRow>* wholes,
-               std::vector<Timing>* cycles) {
+               std::vector<Timing>* cycles, std::vector<GridRow>* grids) {
     ResetState(size);
     HWND window = CreateMainWindow();
     if (window == nullptr) {
@@ -374,6 +424,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
     }
     BenchMoves(window, size, reps, moves);
     BenchWholeRepaints(window, size, reps, wholes);
+    BenchGrid(window, size, reps, grids);
     cycles->push_back(BarePaintCycle(size, reps));
 
     SelectObject(memoryDC, oldBitmap);
@@ -446,9 +497,11 @@ int main(int argc, char** argv) {
     std::vector<Row> drawn, shown;
     std::vector<MoveRow> moves, wholes;
     std::vector<Timing> cycles;
+    std::vector<GridRow> grids;
     bool allMade = true;
     for (const ScreenSize& size : sizes)
-        allMade = BenchSize(size, reps, &drawn, &shown, &moves, &wholes, &cycles) && allMade;
+        allMade =
+            BenchSize(size, reps, &drawn, &shown, &moves, &wholes, &cycles, &grids) && allMade;
     PrintTable("drawing calls only (Wine sends the pixels to X afterwards)", drawn);
     PrintTable("until shown (drawing, upload to X, one round trip to the X server)", shown);
     PrintMoves("pointer move, drawing calls only (WM_MOUSEMOVE and its repaint)", moves, drawn,
@@ -457,5 +510,6 @@ int main(int argc, char** argv) {
         "whole-window repaints, drawing calls only (zoom 0: the zoom key, 2 and 3 in turn, and its "
         "pointer warp alone)",
         wholes, drawn, cycles);
+    PrintGrid(grids);
     return allMade ? 0 : 1;
 }

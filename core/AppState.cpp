@@ -7,6 +7,7 @@ int ScreenDpi = 96;
 std::int16_t ZoomFactor = 1;
 MicroCoord ViewOriginX = 0;
 MicroCoord ViewOriginY = 0;
+std::int64_t WheelRemainder = 0;
 
 bool Marking = false;
 MicroBox MarkBox;
@@ -27,3 +28,7 @@ MicroCoord PanRemainderY = 0;
 
 std::uint16_t SizeCursorId = 0; // 101 once the window is created
 std::uint16_t ColorCursorId = 105;
+
+ColorFormat ColorTextFormat = ColorFormat::Web;
+
+bool PixelGrid = false;

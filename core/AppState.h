@@ -16,6 +16,7 @@ extern int ScreenDpi; // read once at start; 96 is an unscaled display
 extern std::int16_t ZoomFactor;
 extern MicroCoord ViewOriginX;
 extern MicroCoord ViewOriginY;
+extern std::int64_t WheelRemainder; // the part of a wheel notch turned so far, +-119 at most
 
 extern bool Marking;
 extern MicroBox MarkBox;
@@ -26,6 +27,7 @@ extern MicroCoord CursorY;
 
 extern bool ColorMode;
 extern ColorRef PickedColor;
+// The colour text of the last colour-mode paint, in the chosen format: what a copy takes.
 extern wchar_t ColorWebText[ColorWebTextLength];
 
 extern bool Panning;
@@ -36,3 +38,10 @@ extern MicroCoord PanRemainderY;
 
 extern std::uint16_t SizeCursorId;
 extern std::uint16_t ColorCursorId;
+
+// How the colour is written: F steps through them in this order; the first at start.
+enum class ColorFormat : std::uint8_t { Web, Rgb, Hsl, Oklch };
+extern ColorFormat ColorTextFormat;
+
+// G: the pixel grid over the magnified picture, switched on.
+extern bool PixelGrid;

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/PointerOnScreen.h"
 #include "core/Repaint.h"
+#include "measure/ColorFormats.h"
 #include "measure/FrameSample.h"
 #include "measure/PointerHandlers.h"
 
@@ -42,5 +43,12 @@ void SampleColorAtPointer(HWND window) {
     if (!ReadPointerOnScreen(pointer)) return;
     SampleFrameColor(pointer.x, pointer.y);
     InvalidateReadoutStrips(window);
+    RepaintFrame(window);
+}
+
+void StepColorFormat(HWND window) {
+    if (!ColorMode) return;
+    ColorTextFormat = NextColorFormat(ColorTextFormat);
+    InvalidateReadoutStrips(window); // the paint writes the new text, to be copied from then on
     RepaintFrame(window);
 }

@@ -9,3 +9,6 @@ void ToggleColorMode(HWND window);
 
 // Samples the frame under the pointer and repaints the read-out (the right-button release).
 void SampleColorAtPointer(HWND window);
+
+// F: in colour mode, the colour is written in the next format; in size mode nothing happens.
+void StepColorFormat(HWND window);

@@ -1,6 +1,7 @@
 #include "measure/ReadoutText.h"
 
 #include "core/AppState.h"
+#include "measure/ColorFormats.h"
 #include "measure/ScaledUnits.h"
 #include "view/ShownPixel.h"
 
@@ -31,11 +32,6 @@ struct TextWriter {
         auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
         for (char* p = digits; p != end; ++p)
             Put(*p);
-    }
-    void Hex2(unsigned value) {
-        const char* hex = "0123456789ABCDEF";
-        Put(hex[(value >> 4) & 15]);
-        Put(hex[value & 15]);
     }
     int Finish() {
         Text[Length] = 0;
@@ -96,12 +92,7 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     const unsigned red = PickedColor & 0xFF;
     const unsigned green = (PickedColor >> 8) & 0xFF;
     const unsigned blue = (PickedColor >> 16) & 0xFF;
-    TextWriter web{ColorWebText, ColorWebTextLength};
-    web.Put('#');
-    web.Hex2(red);
-    web.Hex2(green);
-    web.Hex2(blue);
-    web.Finish();
+    FormatColor(ColorTextFormat, red, green, blue, ColorWebText);
 
     TextWriter out{text, ReadoutTextLength};
     WritePosition(out, *box);

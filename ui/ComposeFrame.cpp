@@ -9,9 +9,11 @@
 #include "measure/ReadoutText.h"
 #include "ui/FrameChanges.h"
 #include "ui/PictureRows.h"
+#include "view/PixelGrid.h"
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -19,7 +21,9 @@ namespace {
 FrameLayout Composed;
 
 StretchPlan CurrentView() {
-    return PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
+    StretchPlan plan = PlanStretch(ViewOriginX, ViewOriginY, ScreenWidth, ScreenHeight, ZoomFactor);
+    plan.Grid = PixelGridShown();
+    return plan;
 }
 
 void StretchSnapshot(HDC dc, const StretchPlan& plan) {
@@ -34,6 +38,30 @@ void StretchSnapshot(HDC dc, const StretchPlan& plan) {
     // Past the snapshot's last column or row, should a view ever reach it, nothing is shown.
     if (right < width) PatBlt(dc, ToPlatformInt(right), 0, width, height, BLACKNESS);
     if (bottom < height) PatBlt(dc, 0, ToPlatformInt(bottom), width, height, BLACKNESS);
+}
+
+// The reference's grid, found another way than the picture writer finds it: every pixel of the
+// stretched picture whose column or row starts a cell takes its grid colour. The pixels are read
+// and written back through the platform, whatever bitmap dc holds.
+void DrawGridOver(HDC dc, const StretchPlan& plan) {
+    if (!plan.Grid) return;
+    const int width = ScreenPixelWidth(), height = ScreenPixelHeight();
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+    GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    const std::int64_t right =
+        std::min<std::int64_t>(plan.DestX + plan.SourceWidth * plan.Zoom, width);
+    const std::int64_t bottom =
+        std::min<std::int64_t>(plan.DestY + plan.SourceHeight * plan.Zoom, height);
+    for (std::int64_t y = 0; y < bottom; ++y)
+        for (std::int64_t x = 0; x < right; ++x)
+            if ((x - plan.DestX) % plan.Zoom == 0 || (y - plan.DestY) % plan.Zoom == 0) {
+                std::uint32_t& pixel = pixels[static_cast<std::size_t>(y * width + x)];
+                pixel = GridPixel(pixel);
+            }
+    SetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
 }
 
 void DrawBoxOutline(HDC dc, const PixelRect& outline) {
@@ -154,5 +182,6 @@ void ComposeWholeFrame(HDC dc) {
     Readout frame;
     PlanFrame(dc, frame);
     StretchSnapshot(dc, frame.Layout.View);
+    DrawGridOver(dc, frame.Layout.View);
     DrawDecoration(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
 }

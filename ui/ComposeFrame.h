@@ -8,5 +8,6 @@
 void ComposeFrame(HWND window);
 
 // Composes the whole frame of the current state into dc, as the back buffer holds it, with the
-// platform's own stretch for the picture: the reference that the back buffer is checked against.
+// platform's own stretch for the picture and the grid found pixel by pixel: the reference that
+// the back buffer is checked against.
 void ComposeWholeFrame(HDC dc);

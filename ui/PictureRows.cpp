@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -64,6 +65,28 @@ void WidenRow(const std::uint32_t* source, std::uint32_t* row, std::int64_t widt
     std::fill(out, row + width, 0u);
 }
 
+// The grid colours of the pixels of a snapshot row that the area's rows show, each put in `grid`
+// at its own column: a cell's top row is widened from there, and the other rows take their left
+// columns from there.
+void GridColours(const std::uint32_t* source, const RowShape& shape,
+                 std::vector<std::uint32_t>& grid) {
+    const std::int64_t count = shape.First > 0 ? 1 + shape.Cells + (shape.Rest > 0) : 0;
+    for (std::int64_t i = shape.FirstColumn; i < shape.FirstColumn + count; ++i)
+        grid[static_cast<std::size_t>(i)] = GridPixel(source[i]);
+}
+
+// Each cell's left column among the `width` pixels of a row that starts at window column `left`:
+// the first one is the first cell's if the row starts the cell, else the second cell's.
+void DrawGridColumns(std::uint32_t* row, std::int64_t width, std::int64_t left,
+                     const StretchPlan& plan, const RowShape& shape,
+                     const std::vector<std::uint32_t>& grid) {
+    const std::int64_t zoom = plan.Zoom;
+    const std::int64_t first = ((plan.DestX - left) % zoom + zoom) % zoom;
+    const std::uint32_t* colour = grid.data() + shape.FirstColumn + (first > 0);
+    for (std::int64_t i = first; i < width; i += zoom)
+        row[i] = *colour++;
+}
+
 } // namespace
 
 void DrawPicture(const PixelRows& snapshot, const PixelRows& frame, const StretchPlan& plan,
@@ -80,18 +103,30 @@ void DrawPicture(const PixelRows& snapshot, const PixelRows& frame, const Stretc
     const auto bytes = static_cast<std::size_t>(right - left) * 4;
     const std::uint32_t* last = nullptr; // the row drawn last, and the snapshot row it shows
     std::int64_t lastSource = -2;
+    bool lastTopRow = false; // and whether it was a cell's top row under the grid
+    std::vector<std::uint32_t> grid(plan.Grid ? static_cast<std::size_t>(snapshot.Width) : 0);
+    std::int64_t gridSource = -1; // the snapshot row whose grid colours `grid` holds
     for (std::int64_t y = top; y < bottom; ++y) {
         std::uint32_t* row = frame.Bits + y * frame.Width + left;
         // Rows below the picture are black: source -1 stands for them.
         const std::int64_t source = y < pictureBottom ? plan.SourceY + (y - plan.DestY) / zoom : -1;
-        if (source == lastSource) {
+        const bool topRow = plan.Grid && source >= 0 && (y - plan.DestY) % zoom == 0;
+        if (source == lastSource && topRow == lastTopRow) {
             std::memcpy(row, last, bytes);
         } else if (source < 0) {
             std::fill_n(row, right - left, 0u);
         } else {
-            WidenRow(snapshot.Bits + source * snapshot.Width, row, right - left, shape, zoom);
+            const std::uint32_t* in = snapshot.Bits + source * snapshot.Width;
+            if (plan.Grid && gridSource != source) {
+                GridColours(in, shape, grid);
+                gridSource = source;
+            }
+            WidenRow(topRow ? grid.data() : in, row, right - left, shape, zoom);
+            if (plan.Grid && !topRow)
+                DrawGridColumns(row, pictureRight - left, left, plan, shape, grid);
         }
         last = row;
         lastSource = source;
+        lastTopRow = topRow;
     }
 }

@@ -2,10 +2,27 @@
 
 #include "core/AppState.h"
 
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr std::int16_t Factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
+
+} // namespace
+
 std::int16_t ZoomFactorForKey(std::uint64_t character) {
-    static constexpr std::int16_t Factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
     if (character < '1' || character > '9') return 0;
     return Factors[character - '1'];
+}
+
+std::int16_t ZoomFactorAfterWheel(std::int64_t delta) {
+    WheelRemainder += delta;
+    const std::int64_t notches = WheelRemainder / 120; // toward zero: a part stays, either way
+    WheelRemainder -= notches * 120;
+    const std::int64_t at = std::find(std::begin(Factors), std::end(Factors), ZoomFactor) - Factors;
+    const auto last = static_cast<std::int64_t>(std::size(Factors)) - 1;
+    return Factors[std::clamp<std::int64_t>(at + notches, 0, last)];
 }
 
 namespace {

@@ -9,6 +9,11 @@
 // The factor a character selects ("1" to "9"), or 0 for any other character.
 std::int16_t ZoomFactorForKey(std::uint64_t character);
 
+// The factor after a turn of the wheel by `delta` (120 a notch, away from the user when
+// positive): each whole notch, with the parts of one that fine-grained wheels and touchpads turn
+// added up in WheelRemainder, moves one factor along the keys' factors, stopping at 1 and 45.
+std::int16_t ZoomFactorAfterWheel(std::int64_t delta);
+
 // Brings ViewOriginX and ViewOriginY back within the snapshot for the current factor.
 void ClampViewOrigin();
 

@@ -14,24 +14,25 @@ BLACK = (0, 0, 0)
 SNAPSHOTS = {}
 # Rows that start a text line in the panel's first 150 px (at 96 DPI): every line but the one
 # that continues a line at x 163.
-LINE_STARTS = 14
+LINE_STARTS = 17
 
 
 def changed_box(shot):
     """(left, top, right, bottom), right and bottom exclusive, of the pixels that differ from
-    the snapshot outside the read-out's rows, or None."""
+    the snapshot outside the read-out's strips, or None. A tall panel reaches into the strips'
+    rows, right of the read-out."""
     width, height = shot.width, shot.height
     if (width, height) not in SNAPSHOTS:
         SNAPSHOTS[width, height] = Image.pattern(width, height)
     snapshot = SNAPSHOTS[width, height]
     box, row = None, width * 3
     for y in range(height):
-        if TOP_STRIP[1] <= y < TOP_STRIP[3] or y >= height - (HEIGHT - BOTTOM_STRIP[1]):
-            continue
+        in_strip = TOP_STRIP[1] <= y < TOP_STRIP[3] or y >= height - (HEIGHT - BOTTOM_STRIP[1])
+        start = BOTTOM_STRIP[2] if in_strip else 0
         ours, theirs = shot.data[y * row:(y + 1) * row], snapshot.data[y * row:(y + 1) * row]
-        if ours == theirs:
+        if ours[3 * start:] == theirs[3 * start:]:
             continue
-        xs = [x for x in range(width) if ours[3 * x:3 * x + 3] != theirs[3 * x:3 * x + 3]]
+        xs = [x for x in range(start, width) if ours[3 * x:3 * x + 3] != theirs[3 * x:3 * x + 3]]
         box = (xs[0], y, xs[-1] + 1, y + 1) if box is None else \
             (min(box[0], xs[0]), box[1], max(box[2], xs[-1] + 1), y + 1)
     return box

@@ -11,8 +11,8 @@ import sys
 from harness import run
 from help import panel_problem
 
-# Tall enough for the help panel at 200 %.
-WIDTH, HEIGHT = 1280, 960
+# Tall enough for the help panel at 200 % (880 px), with room for a few more lines.
+WIDTH, HEIGHT = 1280, 1200
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
 

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr std::uint32_t G = 0x808080; // the grid's raise on a dark cell
+
 // A 5 x 3 snapshot whose pixel (x, y) holds 10y + x + 1, drawn into a 7 x 4 frame that holds
 // 99 everywhere before, so that pixels outside the area show as untouched.
 TEST(DrawPicture, ReplicatesEachSnapshotPixelZoomTimesInsideTheArea) {
@@ -32,12 +34,38 @@ TEST(DrawPicture, ReplicatesEachSnapshotPixelZoomTimesInsideTheArea) {
         {{0, 0, 3, 2, -2, 0, 3}, {-5, -5, 100, 100}, {1, 2,  2,  2,  3,  3,  3,  1, 2, 2,
                                                       2, 3,  3,  3,  1,  2,  2,  2, 3, 3,
                                                       3, 11, 12, 12, 12, 13, 13, 13}},
+        // The same with the grid: rows 0 and 3 and columns 1 and 4 start cells; the cut cell's
+        // left column lies outside. Dark cells: the grid is v / 2 + 0x808080.
+        // clang-format off
+        {{0, 0, 3, 2, -2, 0, 3, true}, {-5, -5, 100, 100},
+         {G + 0, G + 1, G + 1, G + 1, G + 1, G + 1, G + 1,
+          1,     G + 1, 2,     2,     G + 1, 3,     3,
+          1,     G + 1, 2,     2,     G + 1, 3,     3,
+          G + 5, G + 6, G + 6, G + 6, G + 6, G + 6, G + 6}},
+        // Only the area: its first row is no cell's top row, its first column no cell's left.
+        {{0, 0, 3, 2, -2, 0, 3, true}, {2, 1, 6, 3},
+         {99, 99, 99, 99, 99,    99, 99,
+          99, 99, 2,  2,  G + 1, 3,  99,
+          99, 99, 2,  2,  G + 1, 3,  99,
+          99, 99, 99, 99, 99,    99, 99}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         std::vector<std::uint32_t> frame(28, 99);
         DrawPicture({snapshot.data(), 5, 3}, {frame.data(), 7, 4}, c.Plan, c.Area);
-        EXPECT_EQ(frame, c.Expected) << "zoom " << c.Plan.Zoom << ", destination " << c.Plan.DestX;
+        EXPECT_EQ(frame, c.Expected) << "zoom " << c.Plan.Zoom << ", destination " << c.Plan.DestX
+                                     << ", grid " << c.Plan.Grid;
     }
+}
+
+TEST(GridPixel, HalvesEachChannelAndLiftsItOnDarkCells) {
+    // Cell and grid, 0x00RRGGBB: black, white, grey at luma 128 (light) and 127 (dark), blue
+    // (luma 29), green (149), and a top byte, which is no colour's.
+    const std::uint32_t cases[][2] = {
+        {0x000000, 0x808080}, {0xFFFFFF, 0x7F7F7F}, {0x808080, 0x404040},  {0x7F7F7F, 0xBFBFBF},
+        {0x0000FF, 0x8080FF}, {0x00FF00, 0x007F00}, {0xAB000000, 0x808080}};
+    for (const auto& c : cases)
+        EXPECT_EQ(GridPixel(c[0]), c[1]) << std::hex << c[0];
 }
 
 } // namespace

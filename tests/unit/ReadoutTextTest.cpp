@@ -105,6 +105,11 @@ TEST_F(ReadoutTextTest, ColorTextWritesWebTextFirstInUpperCase) {
     PickedColor = 0x00050A0F;
     ColorText(PixelBox(0, 0, 1, 1));
     EXPECT_EQ(std::wstring(ColorWebText), L"#0F0A05") << "leading zeros kept";
+    ColorTextFormat = ColorFormat::Hsl; // the line quotes the chosen format, as a copy takes it
+    PickedColor = 0x00112D94;
+    EXPECT_EQ(ColorText(PixelBox(404, 301, 405, 302)),
+              L"X: 404, Y: 301    R: 148, G: 45, B: 17    Color: hsl(13, 79%, 32%)");
+    EXPECT_EQ(std::wstring(ColorWebText), L"hsl(13, 79%, 32%)");
 }
 
 TEST_F(ReadoutTextTest, FailedPixelReadShowsWhite) {

@@ -13,12 +13,15 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     ScreenDpi = 96;
     ZoomFactor = 1;
     ViewOriginX = ViewOriginY = 0;
+    WheelRemainder = 0;
     Marking = false;
     MarkBox = {};
     MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
     ColorMode = false;
     PickedColor = 0;
     ColorWebText[0] = 0;
+    ColorTextFormat = ColorFormat::Web;
+    PixelGrid = false;
     Panning = false;
     PanLastX = PanLastY = PanRemainderX = PanRemainderY = 0;
     SizeCursorId = 0;

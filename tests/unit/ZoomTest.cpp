@@ -13,6 +13,17 @@ TEST(ZoomFactorForKey, DigitsOneToNineOnly) {
         EXPECT_EQ(ZoomFactorForKey(c), 0) << c;
 }
 
+TEST_F(ZoomTest, WheelNotchesStepThroughTheFactorsAndPartsOfOneAddUp) {
+    // Delta, then the factor: parts add up either way; past 1 and 45 a notch does nothing.
+    const int turns[][2] = {{120, 2},  {60, 2},   {60, 3},   {-30, 3},  {-90, 2},
+                            {-120, 1}, {-60, 1},  {-120, 1}, {60, 1},   {120, 2},
+                            {720, 30}, {240, 45}, {120, 45}, {-120, 30}};
+    for (const auto& t : turns) {
+        ZoomFactor = ZoomFactorAfterWheel(t[0]);
+        EXPECT_EQ(ZoomFactor, t[1]) << "after " << t[0];
+    }
+}
+
 TEST_F(ZoomTest, TwoNearTheTopLeftStopsAtTheEdge) {
     ZoomFactor = 2;
     const PixelPoint p = ZoomViewAroundPoint(100, 100, 1);

@@ -140,7 +140,9 @@ std::string BrokenInvariant() {
     static const std::wregex position(L"X: -?\\d+, Y: -?\\d+");
     static const std::wregex size(L"X: -?\\d+, Y: -?\\d+    Size: \\d+ X \\d+");
     static const std::wregex colour(L"X: -?\\d+, Y: -?\\d+    R: \\d{1,3}, G: \\d{1,3}, B: "
-                                    L"\\d{1,3}    Color: #[0-9A-F]{6}");
+                                    L"\\d{1,3}    Color: (#[0-9A-F]{6}|rgb\\(\\d{1,3}, \\d{1,3}, "
+                                    L"\\d{1,3}\\)|hsl\\(\\d{1,3}, \\d{1,3}%, \\d{1,3}%\\)|"
+                                    L"oklch\\(\\d{1,3}\\.\\d% \\d\\.\\d{3} (0|\\d{1,3}\\.\\d)\\))");
     wchar_t text[ReadoutTextLength];
     if (ColorMode) {
         FormatColorText(&MarkBox, text);

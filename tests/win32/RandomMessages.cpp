@@ -44,6 +44,12 @@ RandomMessage MessageGenerator::Next() {
         return {message, Buttons(), Position()};
     }
     const LPARAM repeat = Random() % 4 ? 0x00010001 : 0x40010001; // sometimes auto-repeated
+    if (kind == 16 && Random() % 2) { // the wheel, by whole notches and parts of one
+        const int delta = Hostile ? static_cast<std::int16_t>(Random())
+                                  : (static_cast<int>(Random() % 17) - 8) * 30;
+        return {WM_MOUSEWHEEL, MAKEWPARAM(Buttons(), delta), Position()};
+    }
+    if (kind == 16) return {WM_KEYDOWN, static_cast<WPARAM>(Random() % 2 ? 'F' : 'G'), repeat};
     if (Hostile && kind == 19) {
         WPARAM key = NextKey++ % 256;
         if (key == VK_F1) key = NextKey++ % 256; // the modal panel is tested on its own

@@ -17,8 +17,9 @@ struct RandomMessage {
 
 class MessageGenerator {
   public:
-    // Without `hostile` the keys are the tool's own (digits, Space, Enter); with it, every
-    // 16-bit character but Escape and a key-down of every virtual key but F1, in turn.
+    // Without `hostile` the keys are the tool's own (digits, Space, Enter, F and G) and the wheel
+    // turns by whole and part notches; with it, every 16-bit character but Escape and a key-down
+    // of every virtual key but F1, in turn, and any turn of the wheel.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
     RandomMessage Next();
 
