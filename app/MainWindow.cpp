@@ -17,6 +17,7 @@
 #include "ui/Cursors.h"
 #include "ui/Fonts.h"
 #include "ui/HelpScreen.h"
+#include "ui/PinInput.h"
 #include "view/ArrowKeys.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
@@ -96,6 +97,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam == VK_F1) ShowHelpScreen();
         OnZoomKeyDown(window, wParam);
         OnArrowKey(window, wParam);
+        OnUnpinKey(window, wParam);
         break;
     case WM_CHAR:
         if (wParam == 13) {
@@ -106,7 +108,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             DestroyWindow(window);
             return 0;
         }
-        if (wParam == 3) CopyReadout(window); // Ctrl+C
+        if (wParam == 3 && GetKeyState(VK_SHIFT) >= 0) CopyReadout(window); // Ctrl+C
+        if (wParam == 3 && GetKeyState(VK_SHIFT) < 0) CopyPins(window);     // Ctrl+Shift+C
         if (wParam == ' ') {
             ToggleColorMode(window);
             SetModeCursor();
@@ -123,6 +126,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnLeftButtonDown(window, lParam);
         break;
     case WM_LBUTTONUP:
+        if (wParam & MK_SHIFT) PinMarkedBox(window);
         OnLeftButtonUp(window, lParam);
         break;
     case WM_RBUTTONDOWN:

@@ -9,6 +9,7 @@
 #include "measure/ReadoutText.h"
 #include "ui/FrameChanges.h"
 #include "ui/PictureRows.h"
+#include "ui/PinDrawing.h"
 
 #include <algorithm>
 #include <iterator>
@@ -64,6 +65,7 @@ void PlanFrame(HDC dc, Readout& frame) {
     layout.HasOutline = !ColorMode && Marking;
     layout.Outline = SnapOutline(MarkBox, ViewOriginX, ViewOriginY, ZoomFactor);
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
+    layout.Pins = PlanPins(dc, layout.View);
 }
 
 // Draws the picture into the back buffer's pixels inside each of `pictures`.
@@ -74,10 +76,12 @@ void DrawPictures(const StretchPlan& view, const std::vector<PixelRect>& picture
         DrawPicture(SnapshotPixels, FramePixels, view, r);
 }
 
-// Draws over the picture where the frame changed: the outline if a change reaches its lines,
-// then the text, which lies on top of both.
+// Draws over the picture where the frame changed: the pins and the outline that a change
+// reaches, then the text, which lies on top of all. Where they overlap, only a drawing clipped
+// to the changes keeps what lies on top outside them.
 void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& changes) {
     if (changes.empty()) return;
+    DrawPins(dc, frame.Layout.Pins, changes);
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
     TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Layout.Text.data(),
@@ -130,6 +134,7 @@ void ComposeFrame(HWND window) {
     const std::vector<PixelRect> changes =
         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
     HRGN copy = RegionOfRects(changes);
+    SelectClipRgn(FrameDC, copy); // the decorations are redrawn where the frame changes, only
     HRGN givenRegion = RegionOf(given.Rects);
     InvalidateChangesOutside(window, copy, givenRegion, given.Whole);
     PAINTSTRUCT paint;
@@ -137,6 +142,7 @@ void ComposeFrame(HWND window) {
     AddUncovered(target, paint, copy, givenRegion, given.Whole);
     DrawPictures(frame.Layout.View, PictureAreas(changes, frame.Layout));
     DrawDecoration(FrameDC, frame, changes);
+    SelectClipRgn(FrameDC, nullptr);
     Composed = frame.Layout;
     NoteReadoutDrawn(Composed.Readout.Right - Composed.Readout.Left);
     SelectClipRgn(target, copy);
@@ -155,4 +161,14 @@ void ComposeWholeFrame(HDC dc) {
     PlanFrame(dc, frame);
     StretchSnapshot(dc, frame.Layout.View);
     DrawDecoration(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
+}
+
+void InvalidateFrameChanges(HWND window) {
+    Readout frame;
+    PlanFrame(FrameDC, frame);
+    for (const PixelRect& r :
+         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight())) {
+        const RECT area = ToRect(r);
+        InvalidateFrameArea(window, &area);
+    }
 }

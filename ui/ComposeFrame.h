@@ -10,3 +10,7 @@ void ComposeFrame(HWND window);
 // Composes the whole frame of the current state into dc, as the back buffer holds it, with the
 // platform's own stretch for the picture: the reference that the back buffer is checked against.
 void ComposeWholeFrame(HDC dc);
+
+// Marks for repainting where the frame of the current state differs from the one last
+// composed: for state changes whose areas only the painter knows, such as a pin's label.
+void InvalidateFrameChanges(HWND window);

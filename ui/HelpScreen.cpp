@@ -38,8 +38,9 @@ const HelpText HelpTexts[] = {
     {-1, 15, 260, L"Left Click in color mode - Copy the pixel color value to the"},
     {-1, 163, 280, L"clipboard in web format"},
     {-1, 15, 300, L"Right click, hold and move - Move the visible area"},
-    {Footer, 15, 340, L"Copyright (c) 2026 the Tarvok developers"},
-    {-1, 15, 355, L"Report problems on the Tarvok project's issue tracker"},
+    {-1, 15, 320, L"Shift+release - Pin the box; Backspace/Delete - Unpin"},
+    {Footer, 15, 360, L"Copyright (c) 2026 the Tarvok developers"},
+    {-1, 15, 375, L"Report problems on the Tarvok project's issue tracker"},
 };
 int Length(const HelpText& text) {
     return static_cast<int>(std::wcslen(text.Text));

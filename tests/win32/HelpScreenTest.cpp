@@ -59,8 +59,9 @@ const struct {
     {16, 15, 260, L"Left Click in color mode - Copy the pixel color value to the"},
     {16, 163, 280, L"clipboard in web format"},
     {16, 15, 300, L"Right click, hold and move - Move the visible area"},
-    {14, 15, 340, L"Copyright (c) 2026 the Tarvok developers"},
-    {14, 15, 355, L"Report problems on the Tarvok project's issue tracker"},
+    {16, 15, 320, L"Shift+release - Pin the box; Backspace/Delete - Unpin"},
+    {14, 15, 360, L"Copyright (c) 2026 the Tarvok developers"},
+    {14, 15, 375, L"Report problems on the Tarvok project's issue tracker"},
 };
 
 // The texts as a fresh context draws them over the panel's background where the panel placed

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <random>
 #include <string>
 
@@ -13,18 +14,21 @@ struct RandomMessage {
     UINT Message;
     WPARAM WParam;
     LPARAM LParam;
+    bool Shift = false; // held while the message is handled
 };
 
 class MessageGenerator {
   public:
-    // Without `hostile` the keys are the tool's own (digits, Space, Enter); with it, every
-    // 16-bit character but Escape and a key-down of every virtual key but F1, in turn.
+    // Without `hostile` the keys are the tool's own (digits, Space, Enter, Backspace, Delete,
+    // Ctrl+Shift+C); with it, every 16-bit character but Escape and a key-down of every virtual
+    // key but F1, in turn, Shift held or not. A left release may come with Shift held.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
     RandomMessage Next();
 
   private:
     int Coordinate(int extent);
     LPARAM Position();
+    LPARAM At(unsigned x, unsigned y);
     WPARAM Buttons() const;
     std::mt19937 Random;
     int Width, Height;
@@ -32,7 +36,11 @@ class MessageGenerator {
     int X = 0, Y = 0;
     bool LeftHeld = false, RightHeld = false;
     unsigned NextCharacter = 0, NextKey = 0; // hostile input sweeps all of them in turn
+    std::deque<RandomMessage> Pending;       // the rest of a gesture begun
 };
+
+// Sends the message to the window with Shift held as it says.
+void SendRandomMessage(HWND window, const RandomMessage& message);
 
 // "WM_MOUSEMOVE 12,-3" and the like, for failure messages.
 std::string Describe(const RandomMessage& message);
