@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -143,7 +144,7 @@ void ComposeFrame(HWND window) {
     DrawPictures(frame.Layout.View, PictureAreas(changes, frame.Layout));
     DrawDecoration(FrameDC, frame, changes);
     SelectClipRgn(FrameDC, nullptr);
-    Composed = frame.Layout;
+    Composed = std::move(frame.Layout);
     NoteReadoutDrawn(Composed.Readout.Right - Composed.Readout.Left);
     SelectClipRgn(target, copy);
     RECT r;

@@ -100,7 +100,10 @@ bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outl
 }
 
 bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin) {
-    for (const PixelRect& r : changes)
+    bool near = false; // within the outline's bounds: checked first, for it costs nothing
+    for (const PixelRect& r : changes) {
         if (!IsEmpty(Intersection(pin.Label, r))) return true;
-    return ReachesOutline(changes, pin.Outline);
+        near = near || !IsEmpty(Intersection(pin.Outline, r));
+    }
+    return near && ReachesOutline(changes, pin.Outline);
 }

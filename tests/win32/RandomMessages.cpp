@@ -15,12 +15,6 @@ int MessageGenerator::Coordinate(int extent) {
     }
 }
 
-LPARAM MessageGenerator::At(unsigned x, unsigned y) {
-    X = static_cast<int>(x);
-    Y = static_cast<int>(y);
-    return MAKELPARAM(X & 0xFFFF, Y & 0xFFFF);
-}
-
 LPARAM MessageGenerator::Position() {
     if (Random() % 4 == 0) {
         X = Coordinate(Width);
@@ -52,33 +46,27 @@ RandomMessage MessageGenerator::Next() {
         const UINT message = (left ? Left : Right)[Random() % 3];
         bool& held = left ? LeftHeld : RightHeld;
         held = message != WM_LBUTTONUP && message != WM_RBUTTONUP;
-        const bool shift = message == WM_LBUTTONUP && Random() % 4 != 0; // pins, mostly
-        return {message, Buttons() | (shift ? MK_SHIFT : 0), Position(), shift};
+        return {message, Buttons(), Position()};
     }
     const LPARAM repeat = Random() % 4 ? 0x00010001 : 0x40010001; // sometimes auto-repeated
     if (Hostile && kind == 19) {
         WPARAM key = NextKey++ % 256;
         if (key == VK_F1) key = NextKey++ % 256; // the modal panel is tested on its own
-        return {WM_KEYDOWN, key, repeat, Random() % 2 == 0};
+        return {WM_KEYDOWN, key, repeat};
     }
     if (Hostile && kind >= 17) {
         WPARAM character = NextCharacter++ % 65536;
         if (character == 27) character = NextCharacter++ % 65536; // Escape would end the run
-        return {WM_CHAR, character, repeat, Random() % 2 == 0};
+        return {WM_CHAR, character, repeat};
     }
-    if (!Hostile && kind == 19) { // pinning, unpinning and copying the pins
+    if (kind == (Hostile ? 16 : 19)) { // pinning, unpinning and copying the pins
         const unsigned pick = Random() % 40;
         if (pick < 20) { // a drag released with Shift held: press now, then move and release
-            // A third of them across the read-out line, where pins overlap it and each other.
-            const bool byReadout = pick < 7;
             LeftHeld = true;
-            const RandomMessage press = {WM_LBUTTONDOWN, Buttons(),
-                                         byReadout ? At(Random() % 300, Height - 40) : Position()};
-            const unsigned dx = Random() % 100, dy = Random() % 40;
-            Pending.push_back(
-                {WM_MOUSEMOVE, Buttons(), byReadout ? At(X + dx, Y + dy) : Position()});
+            const RandomMessage press = {WM_LBUTTONDOWN, Buttons(), Position()};
+            Pending.push_back({WM_MOUSEMOVE, Buttons(), Position()});
             LeftHeld = false;
-            Pending.push_back({WM_LBUTTONUP, Buttons() | MK_SHIFT, Position(), true});
+            Pending.push_back({WM_LBUTTONUP, MK_SHIFT | Buttons(), Position(), true});
             return press;
         }
         if (pick < 26) return {WM_KEYDOWN, VK_BACK, repeat};
@@ -100,14 +88,13 @@ void SendRandomMessage(HWND window, const RandomMessage& message) {
 std::string Describe(const RandomMessage& m) {
     const auto x = static_cast<std::int16_t>(m.LParam & 0xFFFF);
     const auto y = static_cast<std::int16_t>((m.LParam >> 16) & 0xFFFF);
-    const std::string shift = m.Shift ? " with Shift" : "";
     switch (m.Message) {
     case WM_CHAR:
-        return "WM_CHAR " + std::to_string(m.WParam) + shift;
+        return "WM_CHAR " + std::to_string(m.WParam);
     case WM_KEYDOWN:
-        return "WM_KEYDOWN " + std::to_string(m.WParam) + shift;
+        return "WM_KEYDOWN " + std::to_string(m.WParam);
     default:
         return "message " + std::to_string(m.Message) + " at " + std::to_string(x) + "," +
-               std::to_string(y) + shift;
+               std::to_string(y);
     }
 }

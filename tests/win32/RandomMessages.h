@@ -21,14 +21,13 @@ class MessageGenerator {
   public:
     // Without `hostile` the keys are the tool's own (digits, Space, Enter, Backspace, Delete,
     // Ctrl+Shift+C); with it, every 16-bit character but Escape and a key-down of every virtual
-    // key but F1, in turn, Shift held or not. A left release may come with Shift held.
+    // key but F1, in turn. Both release some drags with Shift held.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
     RandomMessage Next();
 
   private:
     int Coordinate(int extent);
     LPARAM Position();
-    LPARAM At(unsigned x, unsigned y);
     WPARAM Buttons() const;
     std::mt19937 Random;
     int Width, Height;
