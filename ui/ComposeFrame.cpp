@@ -135,7 +135,7 @@ void ComposeFrame(HWND window) {
     const std::vector<PixelRect> changes =
         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
     HRGN copy = RegionOfRects(changes);
-    SelectClipRgn(FrameDC, copy); // the decorations are redrawn where the frame changes, only
+    SelectClipRgn(FrameDC, copy); // decorations are drawn where the frame changes, nowhere else
     HRGN givenRegion = RegionOf(given.Rects);
     InvalidateChangesOutside(window, copy, givenRegion, given.Whole);
     PAINTSTRUCT paint;
