@@ -17,6 +17,7 @@
 #include "ui/Cursors.h"
 #include "ui/Fonts.h"
 #include "ui/HelpScreen.h"
+#include "ui/PinInput.h"
 #include "view/ArrowKeys.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
@@ -100,6 +101,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnArrowKey(window, wParam);
         if (wParam == 'F') StepColorFormat(window);
         if (wParam == 'G') TogglePixelGrid(window);
+        OnUnpinKey(window, wParam);
         break;
     case WM_CHAR:
         if (wParam == 13) {
@@ -110,7 +112,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             DestroyWindow(window);
             return 0;
         }
-        if (wParam == 3) CopyReadout(window); // Ctrl+C
+        if (wParam == 3 && GetKeyState(VK_SHIFT) >= 0) CopyReadout(window); // Ctrl+C
+        if (wParam == 3 && GetKeyState(VK_SHIFT) < 0) CopyPins(window);     // Ctrl+Shift+C
         if (wParam == ' ') {
             ToggleColorMode(window);
             SetModeCursor();
@@ -130,6 +133,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnLeftButtonDown(window, lParam);
         break;
     case WM_LBUTTONUP:
+        if (wParam & MK_SHIFT) PinMarkedBox(window);
         OnLeftButtonUp(window, lParam);
         break;
     case WM_RBUTTONDOWN:

@@ -9,6 +9,7 @@
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/Repaint.h"
+#include "measure/Pins.h"
 #include "ui/ComposeFrame.h"
 #include "ui/Fonts.h"
 
@@ -183,16 +184,27 @@ struct MoveRow {
     Timing Move;
 };
 
+// 100 pins in a 10 x 10 grid over the whole snapshot, the lowest row's labels across the
+// bottom read-out strip, so that a move redraws some of them.
+void PinGrid(const ScreenSize& size) {
+    const int w = size.Width / 10, h = size.Height / 10;
+    for (int i = 0; i < 100; ++i) {
+        const int x = i % 10 * w + 10, y = i / 10 * h + 10;
+        AddPin({x, y, x + w - 40, y + h - 40});
+    }
+}
+
 // A pointer move as the user makes one: WM_MOUSEMOVE sent to the window, with the repaint it
 // asks for, to and fro between two neighbouring pixels near the screen's far corner. While
 // marking, the box spans the screen from (100, 100) to the pointer.
 void BenchMoves(HWND window, const ScreenSize& size, int reps, std::vector<MoveRow>* rows) {
     const int x = size.Width - 200, y = size.Height - 150;
     for (const std::int16_t zoom : {std::int16_t{1}, std::int16_t{2}, std::int16_t{45}}) {
-        for (const char* state : {"size", "marking", "colour"}) {
+        for (const char* state : {"size", "marking", "colour", "100 pins"}) {
             SetZoom(zoom);
             ColorMode = std::strcmp(state, "colour") == 0;
             Marking = std::strcmp(state, "marking") == 0;
+            if (std::strcmp(state, "100 pins") == 0) PinGrid(size);
             MarkAnchorX = ToMicro(100);
             MarkAnchorY = ToMicro(100);
             InvalidateRect(window, nullptr, FALSE);
@@ -203,6 +215,7 @@ void BenchMoves(HWND window, const ScreenSize& size, int reps, std::vector<MoveR
                 SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x + d, y + d));
             });
             rows->push_back({size, zoom, state, t});
+            Pins.clear();
         }
     }
     Marking = ColorMode = false;

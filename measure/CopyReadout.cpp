@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "measure/Clipboard.h"
+#include "measure/Pins.h"
 #include "measure/ReadoutText.h"
 
 void CopyReadout(HWND window) {
@@ -12,4 +13,9 @@ void CopyReadout(HWND window) {
     wchar_t text[ReadoutTextLength];
     FormatReadout(text);
     CopyTextToClipboard(window, text);
+}
+
+void CopyPins(HWND window) {
+    if (Pins.empty()) return; // the clipboard keeps what it holds
+    CopyTextToClipboard(window, PinsText().c_str());
 }

@@ -1,4 +1,4 @@
-// Ctrl+C: what the read-out shows, to the clipboard.
+// Ctrl+C: what the read-out shows, to the clipboard; Ctrl+Shift+C: the pins.
 #pragma once
 
 #include <windows.h>
@@ -6,3 +6,6 @@
 // In colour mode the web colour text, as a click copies it; in size mode the read-out line,
 // as the paint draws it.
 void CopyReadout(HWND window);
+
+// Every pin's size line, oldest first; nothing at all when there is no pin.
+void CopyPins(HWND window);

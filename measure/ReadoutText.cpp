@@ -39,13 +39,18 @@ struct TextWriter {
     }
 };
 
-// Writes "X: .., Y: .." for the pixel shown at the box's top-left corner and gives it.
-PixelPoint WritePosition(TextWriter& out, const MicroBox& box) {
-    const PixelPoint at = ShownAt(box.Left, box.Top);
+// Writes "X: .., Y: .." for snapshot pixel `at`.
+void WritePoint(TextWriter& out, PixelPoint at) {
     out.Put("X: ");
     out.Number(at.X);
     out.Put(", Y: ");
     out.Number(at.Y);
+}
+
+// Writes "X: .., Y: .." for the pixel shown at the box's top-left corner and gives it.
+PixelPoint WritePosition(TextWriter& out, const MicroBox& box) {
+    const PixelPoint at = ShownAt(box.Left, box.Top);
+    WritePoint(out, at);
     return at;
 }
 
@@ -66,13 +71,18 @@ void WriteScaled(TextWriter& out, std::int64_t a, const char* between, std::int6
 } // namespace
 
 int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
-    TextWriter out{text, ReadoutTextLength};
-    const PixelPoint first = WritePosition(out, *box);
+    const PixelPoint first = ShownAt(box->Left, box->Top);
     // From the first to the last covered pixel, both counted; the last lies one whole pixel
     // inside the exclusive right and bottom edges.
     const PixelPoint last = ShownAt(box->Right - MicroPerPixel, box->Bottom - MicroPerPixel);
-    const std::int64_t width = last.X - first.X + 1;
-    const std::int64_t height = last.Y - first.Y + 1;
+    return FormatSizeLine({first.X, first.Y, last.X + 1, last.Y + 1}, text);
+}
+
+int FormatSizeLine(const PixelRect& box, wchar_t (&text)[ReadoutTextLength]) {
+    TextWriter out{text, ReadoutTextLength};
+    WritePoint(out, {box.Left, box.Top});
+    const std::int64_t width = box.Right - box.Left;
+    const std::int64_t height = box.Bottom - box.Top;
     out.Put("    Size: ");
     out.Number(width);
     out.Put(" X ");

@@ -8,6 +8,8 @@ constexpr int ReadoutTextLength = 256;
 // Each writes its text, NUL-terminated, and returns the number of characters written.
 // They read the zoom and the view origin; nothing is allocated.
 int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
+// The same line for snapshot pixels `box` (right and bottom exclusive).
+int FormatSizeLine(const PixelRect& box, wchar_t (&text)[ReadoutTextLength]);
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 // Writes ColorWebText from PickedColor in the chosen format first, then the line that quotes it.
 int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);

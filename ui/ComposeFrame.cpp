@@ -9,10 +9,12 @@
 #include "measure/ReadoutText.h"
 #include "ui/FrameChanges.h"
 #include "ui/PictureRows.h"
+#include "ui/PinDrawing.h"
 #include "view/PixelGrid.h"
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -92,6 +94,7 @@ void PlanFrame(HDC dc, Readout& frame) {
     layout.HasOutline = !ColorMode && Marking;
     layout.Outline = SnapOutline(MarkBox, ViewOriginX, ViewOriginY, ZoomFactor);
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
+    layout.Pins = PlanPins(dc, layout.View);
 }
 
 // Draws the picture into the back buffer's pixels inside each of `pictures`.
@@ -102,10 +105,12 @@ void DrawPictures(const StretchPlan& view, const std::vector<PixelRect>& picture
         DrawPicture(SnapshotPixels, FramePixels, view, r);
 }
 
-// Draws over the picture where the frame changed: the outline if a change reaches its lines,
-// then the text, which lies on top of both.
+// Draws over the picture where the frame changed: the pins and the outline that a change
+// reaches, then the text, which lies on top of all. Where they overlap, only a drawing clipped
+// to the changes keeps what lies on top outside them.
 void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& changes) {
     if (changes.empty()) return;
+    DrawPins(dc, frame.Layout.Pins, changes);
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
     TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Layout.Text.data(),
@@ -158,6 +163,7 @@ void ComposeFrame(HWND window) {
     const std::vector<PixelRect> changes =
         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
     HRGN copy = RegionOfRects(changes);
+    SelectClipRgn(FrameDC, copy); // decorations are drawn where the frame changes, nowhere else
     HRGN givenRegion = RegionOf(given.Rects);
     InvalidateChangesOutside(window, copy, givenRegion, given.Whole);
     PAINTSTRUCT paint;
@@ -165,7 +171,8 @@ void ComposeFrame(HWND window) {
     AddUncovered(target, paint, copy, givenRegion, given.Whole);
     DrawPictures(frame.Layout.View, PictureAreas(changes, frame.Layout));
     DrawDecoration(FrameDC, frame, changes);
-    Composed = frame.Layout;
+    SelectClipRgn(FrameDC, nullptr);
+    Composed = std::move(frame.Layout);
     NoteReadoutDrawn(Composed.Readout.Right - Composed.Readout.Left);
     SelectClipRgn(target, copy);
     RECT r;
@@ -184,4 +191,14 @@ void ComposeWholeFrame(HDC dc) {
     StretchSnapshot(dc, frame.Layout.View);
     DrawGridOver(dc, frame.Layout.View);
     DrawDecoration(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
+}
+
+void InvalidateFrameChanges(HWND window) {
+    Readout frame;
+    PlanFrame(FrameDC, frame);
+    for (const PixelRect& r :
+         FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight())) {
+        const RECT area = ToRect(r);
+        InvalidateFrameArea(window, &area);
+    }
 }

@@ -11,3 +11,7 @@ void ComposeFrame(HWND window);
 // platform's own stretch for the picture and the grid found pixel by pixel: the reference that
 // the back buffer is checked against.
 void ComposeWholeFrame(HDC dc);
+
+// Marks for repainting where the frame of the current state differs from the one last
+// composed: for state changes whose areas only the painter knows, such as a pin's label.
+void InvalidateFrameChanges(HWND window);

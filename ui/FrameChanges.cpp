@@ -35,6 +35,26 @@ void AddDifference(std::vector<PixelRect>& rects, const PixelRect& from, const P
     if (in.Right < from.Right) rects.push_back({in.Right, in.Top, from.Right, in.Bottom});
 }
 
+// Adds the lines and labels of the pins that only one of `last` and `next` shows. Both are in
+// order of ids, and a pin keeps its place in a view, so the pins both show are drawn alike and
+// in the same order.
+void AddPinChanges(std::vector<PixelRect>& rects, const std::vector<PinLayout>& last,
+                   const std::vector<PinLayout>& next) {
+    auto add = [&](const PinLayout& pin) {
+        AddOutline(rects, pin.Outline);
+        rects.push_back(pin.Label);
+    };
+    auto a = last.begin(), b = next.begin();
+    while (a != last.end() || b != next.end()) {
+        if (b == next.end() || (a != last.end() && a->Id < b->Id))
+            add(*a++);
+        else if (a == last.end() || b->Id < a->Id)
+            add(*b++);
+        else
+            ++a, ++b;
+    }
+}
+
 } // namespace
 
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
@@ -49,6 +69,7 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
         rects.push_back(last.Readout);
         rects.push_back(next.Readout);
     }
+    if (last.Pins != next.Pins) AddPinChanges(rects, last.Pins, next.Pins);
     return rects;
 }
 
@@ -76,4 +97,13 @@ bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outl
         for (const PixelRect& r : changes)
             if (!IsEmpty(Intersection(line, r))) return true;
     return false;
+}
+
+bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin) {
+    bool near = false; // within the outline's bounds: checked first, for it costs nothing
+    for (const PixelRect& r : changes) {
+        if (!IsEmpty(Intersection(pin.Label, r))) return true;
+        near = near || !IsEmpty(Intersection(pin.Outline, r));
+    }
+    return near && ReachesOutline(changes, pin.Outline);
 }

@@ -4,6 +4,7 @@
 
 #include "measure/ReadoutText.h"
 #include "ui/FrameGeometry.h"
+#include "ui/PinGeometry.h"
 
 #include <array>
 #include <vector>
@@ -16,11 +17,13 @@ struct FrameLayout {
     PixelRect Outline; // the snapped outline's rectangle, right and bottom exclusive
     PixelRect Readout; // the cells of the read-out text
     std::array<wchar_t, ReadoutTextLength> Text = {};
+    std::vector<PinLayout> Pins = {}; // the pins on the window, in order of ids
 };
 
 // The rectangles in which `next` can differ from `last` on a width x height window: all of
 // it when nothing was composed yet or the view changed; else the lines of both outlines if
-// the outline changed, and both read-out texts if the text or its place changed.
+// the outline changed, both read-out texts if the text or its place changed, and the lines
+// and labels of the pins that only one of them shows.
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height);
 
@@ -31,3 +34,6 @@ std::vector<PixelRect> PictureAreas(const std::vector<PixelRect>& changes, const
 
 // Whether any of `changes` reaches the lines of the outline `outline`.
 bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outline);
+
+// Whether any of `changes` reaches the pin's outline lines or its label.
+bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin);

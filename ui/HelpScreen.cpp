@@ -41,8 +41,9 @@ const HelpText HelpTexts[] = {
     {-1, 163, 320, L"clipboard in web format"},
     {-1, 15, 340, L"Right click, hold and move - Move the visible area"},
     {-1, 15, 360, L"Wheel - Zoom in and out"},
-    {Footer, 15, 400, L"Copyright (c) 2026 the Tarvok developers"},
-    {-1, 15, 415, L"Report problems on the Tarvok project's issue tracker"},
+    {-1, 15, 380, L"Shift+release - Pin the box; Backspace/Delete - Unpin"},
+    {Footer, 15, 420, L"Copyright (c) 2026 the Tarvok developers"},
+    {-1, 15, 435, L"Report problems on the Tarvok project's issue tracker"},
 };
 int Length(const HelpText& text) {
     return static_cast<int>(std::wcslen(text.Text));

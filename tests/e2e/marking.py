@@ -2,7 +2,8 @@
 """Box marking and the read-out line on the real program: a left-drag at zoom 4 draws a dotted
 red outline snapped to the magnified cells and a size read-out, both gone on release; at zoom 1
 the read-out moves to the top left only while the pointer is near the bottom and left of
-column 450.
+column 450. A box released with Shift held stays as a pin, its size beside it, also through a
+zoom; Ctrl+Shift+C copies the pins; Backspace and Delete take them away.
 
 usage: marking.py tarvok.exe
 """
@@ -26,9 +27,9 @@ def text_right_edge(shot):
     return max(x for x, _ in ink) if ink else None
 
 
-def outline_problem(shot):
+def outline_problem(shot, lines=OUTLINE):
     seen = set()
-    for left, top, right, bottom in OUTLINE:
+    for left, top, right, bottom in lines:
         for y in range(top, bottom):
             for x in range(left, right):
                 colour = shot.pixel(x, y)
@@ -96,8 +97,46 @@ def readout_follows_pointer(session):
         session.expect("read-out with the pointer at %s" % (pointer,), placed)
 
 
+def pins_shown(session, what, pins):
+    """Waits until each (left, top, right, bottom, label) shows its outline and label beside."""
+    def problems(shot):
+        for l, t, r, b, label in pins:
+            yield outline_problem(shot, [(l, t, l + 1, b), (r - 1, t, r, b), (l, t, r, t + 1),
+                                         (l, b - 1, r, b)])
+            yield session.readout_problem(shot, label, b + 2, r + 2)
+    session.expect(what, lambda shot: next(filter(None, problems(shot)), None))
+
+
+def pin(session, start, end):
+    session.drag(start, end, release=False)
+    session.xdotool("keydown", "shift", "mouseup", "1", "keyup", "shift")
+
+
+def pins(session):
+    first = (100, 100, 140, 120, "40 X 20")
+    pin(session, (100, 100), (139, 119))
+    pins_shown(session, "pinned", [first])
+    session.move(100, 100)
+    session.key("2")
+    session.expect_pointer(200, 200)
+    pins_shown(session, "zoomed by 2", [(200, 200, 280, 240, "40 X 20")])
+    session.key("1")
+    session.expect_pointer(100, 100)
+    pin(session, (300, 300), (309, 304))
+    pins_shown(session, "two pins", [first, (300, 300, 310, 305, "10 X 5")])
+    session.key("ctrl+shift+c")
+    # Wine hands CF_UNICODETEXT to X clients with each CR LF made a LF.
+    session.expect_clipboard("X: 100, Y: 100    Size: 40 X 20\nX: 300, Y: 300    Size: 10 X 5")
+    snapshot = Image.pattern(WIDTH, HEIGHT)
+    session.key("BackSpace")
+    session.expect_screen(snapshot, allow=[BOTTOM_STRIP, (100, 100, 200, 140)])
+    pins_shown(session, "the older pin left", [first])
+    session.key("Delete")
+    session.expect_screen(snapshot, allow=[BOTTOM_STRIP])
+
+
 def main():
-    run(sys.argv[1], WIDTH, HEIGHT, Session.start, mark_box, readout_follows_pointer)
+    run(sys.argv[1], WIDTH, HEIGHT, Session.start, mark_box, readout_follows_pointer, pins)
 
 
 if __name__ == "__main__":

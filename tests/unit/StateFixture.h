@@ -3,6 +3,7 @@
 
 #include "core/AppState.h"
 #include "core/MonitorOrigin.h"
+#include "measure/Pins.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     PanLastX = PanLastY = PanRemainderX = PanRemainderY = 0;
     SizeCursorId = 0;
     ColorCursorId = 105;
+    Pins.clear();
 }
 
 class FreshState : public ::testing::Test {

@@ -62,8 +62,9 @@ const struct {
     {16, 163, 320, L"clipboard in web format"},
     {16, 15, 340, L"Right click, hold and move - Move the visible area"},
     {16, 15, 360, L"Wheel - Zoom in and out"},
-    {14, 15, 400, L"Copyright (c) 2026 the Tarvok developers"},
-    {14, 15, 415, L"Report problems on the Tarvok project's issue tracker"},
+    {16, 15, 380, L"Shift+release - Pin the box; Backspace/Delete - Unpin"},
+    {14, 15, 420, L"Copyright (c) 2026 the Tarvok developers"},
+    {14, 15, 435, L"Report problems on the Tarvok project's issue tracker"},
 };
 
 // The texts as a fresh context draws them over the panel's background where the panel placed

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
+#include "measure/Pins.h"
 #include "measure/ReadoutText.h"
 #include "ui/ComposeFrame.h"
 #include "unit/StateFixture.h"
@@ -101,9 +102,12 @@ TEST_F(RandomInputTest, BackBufferIsAWholeCompositionAndTheWindowShowsIt) {
     const int shownHeight = std::min(Height, GetSystemMetrics(SM_CYSCREEN));
     DibCanvas whole(Width, Height), frame(Width, Height), shown(Width, Height);
     MessageGenerator messages(seed, Width, Height, false);
+    // Pins to start with: the older across the read-out line, its label under the newer one.
+    AddPin({20, Height - 35, 300, Height - 5});
+    AddPin({310, Height - 12, 400, Height - 1});
     for (long step = 0; step < count; ++step) {
         const RandomMessage m = messages.Next();
-        SendMessageW(window, m.Message, m.WParam, m.LParam);
+        SendRandomMessage(window, m);
         if (step % 37 == 0) { // something covered part of the window and went away
             const int x = static_cast<int>(step * 7919 % shownWidth),
                       y = static_cast<int>(step * 104729 % shownHeight);
@@ -173,7 +177,7 @@ TEST_F(RandomInputTest, HostileInputKeepsEveryInvariantAndLeaksNothing) {
     QueryPerformanceCounter(&start);
     for (long step = 0; step < count; ++step) {
         const RandomMessage m = messages.Next();
-        SendMessageW(window, m.Message, m.WParam, m.LParam);
+        SendRandomMessage(window, m);
         const std::string broken = BrokenInvariant();
         ASSERT_EQ(broken, "") << "seed " << seed << ", step " << step << ", " << Describe(m);
         if (step % 1000 == 999) PumpMessages(); // the pointer warps of zoom keys queue moves

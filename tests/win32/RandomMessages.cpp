@@ -31,6 +31,11 @@ WPARAM MessageGenerator::Buttons() const {
 }
 
 RandomMessage MessageGenerator::Next() {
+    if (!Pending.empty()) {
+        const RandomMessage next = Pending.front();
+        Pending.pop_front();
+        return next;
+    }
     const unsigned kind = Random() % 20;
     if (kind < 10) return {WM_MOUSEMOVE, Buttons(), Position()};
     if (kind < 14) {
@@ -60,8 +65,30 @@ RandomMessage MessageGenerator::Next() {
         if (character == 27) character = NextCharacter++ % 65536; // Escape would end the run
         return {WM_CHAR, character, repeat};
     }
+    if (kind == (Hostile ? 16 : 19)) { // pinning, unpinning and copying the pins
+        const unsigned pick = Random() % 40;
+        if (pick < 20) { // a drag released with Shift held: press now, then move and release
+            LeftHeld = true;
+            const RandomMessage press = {WM_LBUTTONDOWN, Buttons(), Position()};
+            Pending.push_back({WM_MOUSEMOVE, Buttons(), Position()});
+            LeftHeld = false;
+            Pending.push_back({WM_LBUTTONUP, MK_SHIFT | Buttons(), Position(), true});
+            return press;
+        }
+        if (pick < 26) return {WM_KEYDOWN, VK_BACK, repeat};
+        if (pick < 27) return {WM_KEYDOWN, VK_DELETE, repeat};
+        return {WM_CHAR, 3, repeat, true}; // Ctrl+Shift+C
+    }
     static constexpr wchar_t Keys[] = L"1234567890123456789  \r\r";
     return {WM_CHAR, static_cast<WPARAM>(Keys[Random() % 23]), repeat};
+}
+
+void SendRandomMessage(HWND window, const RandomMessage& message) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = message.Shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageW(window, message.Message, message.WParam, message.LParam);
 }
 
 std::string Describe(const RandomMessage& m) {

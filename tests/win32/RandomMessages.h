@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <random>
 #include <string>
 
@@ -13,13 +14,15 @@ struct RandomMessage {
     UINT Message;
     WPARAM WParam;
     LPARAM LParam;
+    bool Shift = false; // held while the message is handled
 };
 
 class MessageGenerator {
   public:
-    // Without `hostile` the keys are the tool's own (digits, Space, Enter, F and G) and the wheel
-    // turns by whole and part notches; with it, every 16-bit character but Escape and a key-down
-    // of every virtual key but F1, in turn, and any turn of the wheel.
+    // Without `hostile` the keys are the tool's own (digits, Space, Enter, F, G, Backspace,
+    // Delete, Ctrl+Shift+C) and the wheel turns by whole and part notches; with it, every 16-bit
+    // character but Escape and a key-down of every virtual key but F1, in turn, and any turn of
+    // the wheel. Both release some drags with Shift held.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
     RandomMessage Next();
 
@@ -33,7 +36,11 @@ class MessageGenerator {
     int X = 0, Y = 0;
     bool LeftHeld = false, RightHeld = false;
     unsigned NextCharacter = 0, NextKey = 0; // hostile input sweeps all of them in turn
+    std::deque<RandomMessage> Pending;       // the rest of a gesture begun
 };
+
+// Sends the message to the window with Shift held as it says.
+void SendRandomMessage(HWND window, const RandomMessage& message);
 
 // "WM_MOUSEMOVE 12,-3" and the like, for failure messages.
 std::string Describe(const RandomMessage& message);

@@ -1,0 +1,78 @@
+#include "ui/PinDrawing.h"
+
+#include "core/Handles.h"
+#include "core/PlatformRect.h"
+#include "measure/Pins.h"
+#include "ui/FrameChanges.h"
+
+#include <algorithm>
+
+namespace {
+
+struct LabelSize {
+    std::uint64_t Id;
+    SIZE Size;
+};
+
+// One per pin, in order of ids: measuring a text is not free, and a paint plans every pin.
+std::vector<LabelSize> LabelSizes;
+
+// Brings LabelSizes in line with Pins, measuring only the labels of new pins.
+void MeasureLabels(HDC dc) {
+    const bool same = LabelSizes.size() == Pins.size() &&
+                      std::equal(Pins.begin(), Pins.end(), LabelSizes.begin(),
+                                 [](const Pin& p, const LabelSize& l) { return p.Id == l.Id; });
+    if (same) return; // as nearly always: a paint after a pointer move
+    std::vector<LabelSize> sizes;
+    sizes.reserve(Pins.size());
+    auto known = LabelSizes.begin();
+    for (const Pin& pin : Pins) {
+        while (known != LabelSizes.end() && known->Id < pin.Id)
+            ++known;
+        if (known != LabelSizes.end() && known->Id == pin.Id) {
+            sizes.push_back(*known);
+            continue;
+        }
+        const std::wstring text = PinLabel(pin.Box);
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        sizes.push_back({pin.Id, size});
+    }
+    LabelSizes.swap(sizes);
+}
+
+} // namespace
+
+std::vector<PinLayout> PlanPins(HDC dc, const StretchPlan& view) {
+    MeasureLabels(dc);
+    const int width = ScreenPixelWidth(), height = ScreenPixelHeight();
+    std::vector<PinLayout> shown;
+    shown.reserve(Pins.size());
+    for (size_t i = 0; i < Pins.size(); ++i) {
+        const PixelRect outline = PinOutline(Pins[i].Box, view);
+        if (!OnWindow(outline, width, height)) continue;
+        const SIZE size = LabelSizes[i].Size;
+        shown.push_back({Pins[i].Id, Pins[i].Box, outline,
+                         PlaceLabel(outline, size.cx, size.cy, width, height)});
+    }
+    return shown;
+}
+
+void DrawPins(HDC dc, const std::vector<PinLayout>& pins, const std::vector<PixelRect>& changes) {
+    HGDIOBJ oldPen = nullptr, oldBrush = nullptr;
+    for (const PinLayout& pin : pins) {
+        if (!ReachesPin(changes, pin)) continue;
+        if (oldPen == nullptr) { // most moves reach no pin
+            oldPen = SelectObject(dc, MarkPen);
+            oldBrush = SelectObject(dc, HollowBrush);
+        }
+        const RECT r = ToRect(pin.Outline);
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+        const std::wstring label = PinLabel(pin.Box);
+        TextOutW(dc, ToPlatformInt(pin.Label.Left), ToPlatformInt(pin.Label.Top), label.c_str(),
+                 static_cast<int>(label.size()));
+    }
+    if (oldPen == nullptr) return;
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+}

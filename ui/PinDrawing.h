@@ -1,0 +1,16 @@
+// Pins on the frame: where the current view shows them, and drawing them.
+#pragma once
+
+#include "ui/PinGeometry.h"
+
+#include <windows.h>
+
+#include <vector>
+
+// The pins that `view` shows on the window, oldest first, with their labels measured in dc's
+// font (each label once, when its pin is first planned).
+std::vector<PinLayout> PlanPins(HDC dc, const StretchPlan& view);
+
+// Draws each of `pins` that `changes` reach: its outline with the box's pen, then its label in
+// dc's font and colours.
+void DrawPins(HDC dc, const std::vector<PinLayout>& pins, const std::vector<PixelRect>& changes);

@@ -1,0 +1,28 @@
+// Where a pin stands in a view: its outline on the cells of its pixels, and its size label.
+// No platform calls.
+#pragma once
+
+#include "ui/FrameGeometry.h"
+
+#include <cstdint>
+
+// One pin as a frame shows it.
+struct PinLayout {
+    std::uint64_t Id;
+    PixelRect Box;     // snapshot pixels
+    PixelRect Outline; // window pixels, right and bottom exclusive
+    PixelRect Label;   // the label's text cells
+    friend bool operator==(const PinLayout&, const PinLayout&) = default;
+};
+
+// The outline of snapshot pixels `box` in `view`: from the first window pixel of its first
+// pixel's cell to the last of its last one's, as the box being marked is snapped.
+PixelRect PinOutline(const PixelRect& box, const StretchPlan& view);
+
+// Whether any of the outline lies on the width x height window.
+bool OnWindow(const PixelRect& outline, std::int64_t width, std::int64_t height);
+
+// A label of labelWidth x labelHeight just outside the outline's bottom-right corner, moved
+// inside the width x height window where it would fall off.
+PixelRect PlaceLabel(const PixelRect& outline, std::int64_t labelWidth, std::int64_t labelHeight,
+                     std::int64_t width, std::int64_t height);
