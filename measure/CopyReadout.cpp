@@ -6,10 +6,14 @@
 
 void CopyReadout(HWND window) {
     if (ColorMode) {
-        CopyTextToClipboard(window, ColorWebText);
+        CopyPickedColor(window);
         return;
     }
     wchar_t text[ReadoutTextLength];
     FormatReadout(text);
     CopyTextToClipboard(window, text);
+}
+
+void CopyPickedColor(HWND window) {
+    if (ColorWebText[0] != 0) CopyTextToClipboard(window, ColorWebText);
 }

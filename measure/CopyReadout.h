@@ -1,4 +1,4 @@
-// Ctrl+C: what the read-out shows, to the clipboard.
+// Ctrl+C and the colour-mode click: what the read-out shows, to the clipboard.
 #pragma once
 
 #include <windows.h>
@@ -6,3 +6,6 @@
 // In colour mode the web colour text, as a click copies it; in size mode the read-out line,
 // as the paint draws it.
 void CopyReadout(HWND window);
+
+// The web colour text of the last sample; nothing when that was no pixel of the snapshot.
+void CopyPickedColor(HWND window);

@@ -9,7 +9,8 @@ constexpr int ReadoutTextLength = 256;
 // They read the zoom and the view origin; nothing is allocated.
 int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
-// Writes ColorWebText from PickedColor first, then the line that quotes it.
+// Writes ColorWebText from PickedColor first, then the line that quotes it; for NoColor an
+// empty ColorWebText and the position text.
 int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 
 // The line of the current state, of MarkBox: colour in colour mode, else the box's size while

@@ -38,6 +38,8 @@ Hook<decltype(&CreatePen)> MakePen;
 Hook<decltype(&CreateFontIndirectW)> MakeFont;
 Hook<decltype(&DeleteObject)> Delete;
 Hook<decltype(&DeleteDC)> DeleteContext;
+Hook<decltype(&LoadImageW)> LoadImageHook;
+Hook<decltype(&DestroyCursor)> DestroyCursorHook;
 
 HGDIOBJ Note(HGDIOBJ object) {
     if (Current && object) {
@@ -81,6 +83,16 @@ BOOL WINAPI CountedDeleteDC(HDC dc) {
     if (done && Current) Current->Live.erase(dc);
     return done;
 }
+HANDLE WINAPI CountedLoadImageW(HINSTANCE module, LPCWSTR name, UINT type, int cx, int cy,
+                                UINT flags) {
+    HANDLE image = LoadImageHook.Original(module, name, type, cx, cy, flags);
+    return flags & LR_SHARED ? image : Note(image);
+}
+BOOL WINAPI CountedDestroyCursor(HCURSOR cursor) {
+    BOOL done = DestroyCursorHook.Original(cursor);
+    if (done && Current) Current->Live.erase(cursor);
+    return done;
+}
 
 template <typename F> void Install(Hook<F>& hook, const char* name, F wrapper) {
     void* previous = PatchImport(name, reinterpret_cast<void*>(wrapper));
@@ -99,6 +111,8 @@ GdiLedger::GdiLedger() {
     Install(MakeFont, "CreateFontIndirectW", &CountedCreateFontIndirectW);
     Install(Delete, "DeleteObject", &CountedDeleteObject);
     Install(DeleteContext, "DeleteDC", &CountedDeleteDC);
+    Install(LoadImageHook, "LoadImageW", &CountedLoadImageW);
+    Install(DestroyCursorHook, "DestroyCursor", &CountedDestroyCursor);
 }
 
 GdiLedger::~GdiLedger() {

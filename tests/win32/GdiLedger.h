@@ -1,5 +1,5 @@
-// Counts the GDI objects that the program code makes and releases, by routing this test
-// executable's imports of the creating and deleting calls through counting wrappers.
+// Counts the GDI objects and cursors that the program code makes and releases, by routing this
+// test executable's imports of the creating and deleting calls through counting wrappers.
 // (Wine's GetGuiResources reports no GDI counts, so the count is kept here.) It can also make
 // the bitmap calls fail. PatchImport, the routing itself, serves other fakes too.
 #pragma once

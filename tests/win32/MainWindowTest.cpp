@@ -61,6 +61,7 @@ TEST_F(MainWindowTest, WindowIsAnInvisibleScreenSizedPopupWhoseClientAreaIsTheSc
     wchar_t title[32] = {};
     GetWindowTextW(window, title, 32);
     EXPECT_STREQ(title, L"Tarvok!");
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "over always-on-top ones";
     ExpectClientIsTheScreen(window);
     ShowMainWindow(window);
     ExpectClientIsTheScreen(window);
@@ -139,8 +140,8 @@ TEST(MainWindowLifetime, EveryGdiObjectMadeIsDeletedAtDestruction) {
     GdiLedger ledger;
     HWND window = StartMainWindow();
     ShowMainWindow(window);
-    EXPECT_EQ(ledger.Made, 5) << "two contexts, two bitmaps, one pen";
-    EXPECT_EQ(ledger.Live.size(), 5u);
+    EXPECT_EQ(ledger.Made, 12) << "two contexts, two bitmaps, one pen, seven cursors";
+    EXPECT_EQ(ledger.Live.size(), 12u);
     DestroyWindow(window);
     PumpMessages();
     EXPECT_TRUE(ledger.Live.empty()) << ledger.Live.size() << " objects left";

@@ -4,12 +4,14 @@
 #include "core/PointerOnScreen.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
+#include "ui/Cursors.h"
 #include "win32/GdiLedger.h"
 #include "win32/WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,20 +28,44 @@ std::string Describe(LONG left, LONG top, LONG right, LONG bottom) {
     return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(right) + "," +
            std::to_string(bottom);
 }
+BOOL WINAPI RefuseSetCursorPos(int, int) {
+    return FALSE;
+}
 BOOL WINAPI RecordClipCursor(const RECT* clip) {
     Clips.push_back(clip ? Describe(clip->left, clip->top, clip->right, clip->bottom) : "none");
     return TRUE;
 }
 
-// One monitor, left of and above the primary, as the fakes report it.
+// One monitor, left of and above the primary, as the fakes report it; after a display
+// change it may lie elsewhere or be gone.
+const RECT LeftAbove = {-640, -480, 0, 0};
+RECT MonitorPlace = LeftAbove;
+bool MonitorThere = true;
 std::string MonitorQuery; // the point asked about and the flags
 HMONITOR WINAPI FakeMonitorFromPoint(POINT point, DWORD flags) {
     MonitorQuery = Describe(point.x, point.y, LONG(flags), 0);
-    return reinterpret_cast<HMONITOR>(7);
+    return MonitorThere ? reinterpret_cast<HMONITOR>(7) : nullptr;
 }
 BOOL WINAPI FakeGetMonitorInfoW(HMONITOR monitor, MONITORINFO* info) {
-    info->rcMonitor = {-640, -480, 0, 0};
+    info->rcMonitor = MonitorPlace;
     return monitor == reinterpret_cast<HMONITOR>(7) && info->cbSize == sizeof(MONITORINFO);
+}
+
+int CursorSizeLoaded = 0;
+void* RealLoadImageW = nullptr;
+HANDLE WINAPI RecordLoadImageW(HINSTANCE module, LPCWSTR name, UINT type, int cx, int cy,
+                               UINT flags) {
+    CursorSizeLoaded = cx;
+    return reinterpret_cast<decltype(&LoadImageW)>(RealLoadImageW)(module, name, type, cx, cy,
+                                                                   flags);
+}
+
+std::string ClientOnScreen(HWND window) {
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    RECT client;
+    GetClientRect(window, &client);
+    return Describe(origin.x, origin.y, client.right, client.bottom);
 }
 
 class PointerOnScreenTest : public ShownWindowTest {
@@ -83,7 +109,7 @@ TEST_F(PointerOnScreenTest, WithoutAPositionKeysAndReleasesSampleNothingAndMoveN
     EXPECT_TRUE(paints.Paints.empty());
     Key(' ');
     EXPECT_TRUE(ColorMode) << "the mode still changes";
-    EXPECT_EQ(GetCursor(), LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(105)));
+    EXPECT_EQ(GetCursor(), LoadedCursor(105));
     EXPECT_TRUE(Marking) << "no release is sent";
     EXPECT_EQ(PickedColor, 0x123456u) << "and no sample taken";
     SendMessageW(window, WM_RBUTTONUP, 0, PackPoint(200, 200));
@@ -93,6 +119,21 @@ TEST_F(PointerOnScreenTest, WithoutAPositionKeysAndReleasesSampleNothingAndMoveN
     reinterpret_cast<decltype(&GetCursorPos)>(cursor.Original)(&pointer);
     EXPECT_EQ(pointer.x, 100) << "the pointer was not moved";
     EXPECT_EQ(pointer.y, 100);
+}
+
+TEST_F(PointerOnScreenTest, APointerThePlatformWillNotMoveLeavesZoomViewAndBoxAsTheyWere) {
+    Faked refuse("SetCursorPos", reinterpret_cast<void*>(&RefuseSetCursorPos));
+    CursorAnswer = TRUE;
+    CursorAt = {width - 1, 0}; // at zoom 2 a step right scrolls
+    ZoomFactor = 2;
+    const MicroBox box = MarkBox;
+    PaintRecorder paints(window);
+    Key('4');
+    SendMessageW(window, WM_KEYDOWN, VK_RIGHT, 0x014D0001);
+    EXPECT_EQ(ZoomFactor, 2);
+    EXPECT_EQ(std::pair(ViewOriginX, ViewOriginY), std::pair(MicroCoord{0}, MicroCoord{0}));
+    EXPECT_EQ(std::pair(MarkBox.Left, MarkBox.Top), std::pair(box.Left, box.Top));
+    EXPECT_TRUE(paints.Paints.empty());
 }
 
 TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOtherwise) {
@@ -106,11 +147,7 @@ TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOt
     HWND window = StartMainWindow();
     ShowMainWindow(window);
     EXPECT_EQ(MonitorQuery, Describe(-100, -50, MONITOR_DEFAULTTOPRIMARY, 0));
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(Describe(origin.x, origin.y, client.right, client.bottom), "-640,-480,640,480");
+    EXPECT_EQ(ClientOnScreen(window), "-640,-480,640,480");
     SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); // another program comes to the front
     SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);  // and the tool returns
     DestroyWindow(window);
@@ -119,6 +156,64 @@ TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOt
     // Shown (and so activated), away, back; destroyed: the activation leaves it, then the
     // destruction handler releases the pointer itself.
     EXPECT_EQ(Clips, (std::vector<std::string>{monitor, "none", monitor, "none", "none"}));
+}
+
+// A display change clips the unchanged monitor again and ends the tool, the clip released, when
+// the monitor moved, changed size or went; a scale change keeps the window where it is and
+// follows the new DPI with the read-out and the cursor size.
+TEST(PointerConfinement, DisplayAndScaleChangesKeepTheToolOnItsMonitorOrEndIt) {
+    Faked from("MonitorFromPoint", reinterpret_cast<void*>(&FakeMonitorFromPoint));
+    Faked info("GetMonitorInfoW", reinterpret_cast<void*>(&FakeGetMonitorInfoW));
+    Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
+    Faked load("LoadImageW", reinterpret_cast<void*>(&RecordLoadImageW));
+    RealLoadImageW = load.Original;
+    const struct {
+        const char* What;
+        UINT Message;
+        WORD Dpi;
+        RECT Place;
+        bool There, Ends;
+        std::vector<std::string> Clips; // an end: the activation leaves, then the destruction
+        int CursorSize;                 // loaded afresh, 0 for none
+    } cases[] = {
+        {"unchanged", WM_DISPLAYCHANGE, 0, LeftAbove, true, false, {"-640,-480,0,0"}, 0},
+        {"moved", WM_DISPLAYCHANGE, 0, {-600, -480, 40, 0}, true, true, {"none", "none"}, 0},
+        {"resized", WM_DISPLAYCHANGE, 0, {-640, -480, 160, 120}, true, true, {"none", "none"}, 0},
+        {"gone", WM_DISPLAYCHANGE, 0, LeftAbove, false, true, {"none", "none"}, 0},
+        {"150 %", WM_DPICHANGED, 144, LeftAbove, true, false, {}, 48},
+        {"200 %", WM_DPICHANGED, 192, LeftAbove, true, false, {}, 64},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        MonitorPlace = LeftAbove;
+        MonitorThere = true;
+        ScreenDpi = 96;
+        HWND window = StartMainWindow();
+        ShowMainWindow(window);
+        MonitorPlace = c.Place;
+        MonitorThere = c.There;
+        Clips.clear();
+        CursorSizeLoaded = 0;
+        PaintRecorder paints(window);
+        RECT suggested = {0, 0, 100, 100};
+        SendMessageW(window, c.Message, MAKEWPARAM(c.Dpi, c.Dpi),
+                     c.Dpi ? reinterpret_cast<LPARAM>(&suggested) : 0);
+        EXPECT_EQ(Clips, c.Clips);
+        EXPECT_EQ(CursorSizeLoaded, c.CursorSize);
+        EXPECT_EQ(IsWindow(window) == FALSE, c.Ends);
+        MSG quit = {};
+        EXPECT_EQ(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, c.Ends);
+        EXPECT_EQ(quit.wParam, 0u) << "exit code";
+        if (c.Message == WM_DISPLAYCHANGE) { // asked about the frozen monitor's centre
+            EXPECT_EQ(MonitorQuery, Describe(-320, -240, MONITOR_DEFAULTTONULL, 0));
+        }
+        if (c.Ends) continue;
+        EXPECT_EQ(ClientOnScreen(window), "-640,-480,640,480");
+        EXPECT_EQ(ScreenDpi, c.Dpi ? c.Dpi : 96);
+        EXPECT_EQ(paints.Paints.size(), c.Dpi ? 1u : 0u) << "the read-out follows the DPI";
+        DestroyWindow(window);
+        PumpMessages();
+    }
 }
 
 } // namespace
