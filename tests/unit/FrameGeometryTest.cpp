@@ -1,8 +1,11 @@
 #include "ui/FrameGeometry.h"
 #include "core/ReadoutPlace.h"
+#include "ui/HelpLayout.h"
 #include "unit/StateFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -141,6 +144,37 @@ TEST(PictureAreas, ChangesLessTheNextOutlinesLinesWhichAChangeMayReach) {
     EXPECT_FALSE(ReachesOutline({{11, 21, 30, 25}, cell}, box)) << "inside, clear of the lines";
     EXPECT_TRUE(ReachesOutline({{11, 21, 30, 26}}, box)) << "onto the bottom line";
     EXPECT_TRUE(ReachesOutline({{30, 0, 31, 21}}, box)) << "onto the right line";
+}
+
+// The help panel, 160 x 100 with its button at 100, 80 - 140, 95, fitted with a 7 px margin.
+TEST(FitHelpPanel, WidensWithTheButtonAndPushesOverlappedTextsAndACoveredButtonDown) {
+    const auto edges = [](const PanelRect& r) {
+        return std::tuple(r.Left, r.Top, r.Right, r.Bottom);
+    };
+    const struct {
+        std::vector<PanelRect> Texts, Placed;
+        PanelRect Button;
+        int Width, Height;
+    } cases[] = {
+        // A text 40 px past the edge: 47 px wider, the button kept 20 px from the right.
+        {{{10, 10, 200, 20}}, {{10, 10, 200, 20}}, {147, 80, 187, 95}, 207, 100},
+        // Overlaps pushed down; a text under the button sends it below the texts, and the panel
+        // grows to keep the 5 px under it.
+        {{{10, 10, 100, 30}, {10, 25, 100, 45}, {10, 70, 130, 90}},
+         {{10, 10, 100, 30}, {10, 30, 100, 50}, {10, 70, 130, 90}},
+         {100, 97, 140, 112},
+         160,
+         117},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const PanelFit fit = FitHelpPanel(c.Texts, {100, 80, 140, 95}, 160, 100, 7);
+        ASSERT_EQ(fit.Texts.size(), c.Placed.size());
+        for (size_t i = 0; i < c.Placed.size(); ++i)
+            EXPECT_EQ(edges(fit.Texts[i]), edges(c.Placed[i])) << i;
+        EXPECT_EQ(edges(fit.Button), edges(c.Button));
+        EXPECT_EQ(std::pair(fit.Width, fit.Height), std::pair(c.Width, c.Height));
+    }
 }
 
 } // namespace

@@ -64,7 +64,10 @@ HBITMAP WINAPI CountedCreateCompatibleBitmap(HDC dc, int w, int h) {
 }
 HBITMAP WINAPI CountedCreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits,
                                        HANDLE section, DWORD offset) {
-    if (Refused(&GdiLedger::FailDibSections)) return nullptr;
+    if (Current && Current->SpareDibSections > 0)
+        --Current->SpareDibSections;
+    else if (Refused(&GdiLedger::FailDibSections))
+        return nullptr;
     return static_cast<HBITMAP>(Note(MakeSection.Original(dc, info, usage, bits, section, offset)));
 }
 HPEN WINAPI CountedCreatePen(int style, int width, COLORREF color) {

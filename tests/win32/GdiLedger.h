@@ -29,4 +29,5 @@ struct GdiLedger {
     // The next this many calls fail as when memory runs short.
     int FailCompatibleBitmaps = 0;
     int FailDibSections = 0;
+    int SpareDibSections = 0; // made before the failures begin
 };

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <imm.h>
+
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -28,6 +31,16 @@ void ExpectClientIsTheScreen(HWND window) {
     EXPECT_EQ(origin.y, 0);
     EXPECT_EQ(client.right, Width());
     EXPECT_EQ(client.bottom, Height());
+}
+
+int ScreenClips = 0;
+BOOL WINAPI CountScreenClips(const RECT* clip) {
+    const RECT screen = {0, 0, Width(), Height()};
+    ScreenClips += clip != nullptr && EqualRect(clip, &screen);
+    return TRUE;
+}
+UINT_PTR WINAPI NoTimer(HWND, UINT_PTR id, UINT, TIMERPROC) {
+    return id;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -62,6 +75,7 @@ TEST_F(MainWindowTest, WindowIsAnInvisibleScreenSizedPopupWhoseClientAreaIsTheSc
     GetWindowTextW(window, title, 32);
     EXPECT_STREQ(title, L"Tarvok!");
     EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "over always-on-top ones";
+    EXPECT_EQ(ImmGetContext(window), nullptr) << "no input method";
     ExpectClientIsTheScreen(window);
     ShowMainWindow(window);
     ExpectClientIsTheScreen(window);
@@ -149,9 +163,12 @@ TEST(MainWindowLifetime, EveryGdiObjectMadeIsDeletedAtDestruction) {
 
 TEST(MainWindowLifetime, ShortMemoryEndsStartUpLeavingNothing) {
     PrepareStartUp();
-    for (const int failures : {1, 2}) { // the frame's bitmap, or both
+    // The frame's bitmap, both, or the snapshot's alone.
+    for (const auto& [spare, failures] : {std::pair(0, 1), std::pair(0, 2), std::pair(1, 1)}) {
         GdiLedger ledger;
+        ledger.SpareDibSections = spare;
         ledger.FailDibSections = failures;
+        PostQuitMessage(0); // should start-up go on regardless, its message loop ends at once
         // As the program starts: it ends at once with 0, nothing made is left.
         UnregisterClassW(L"MainWindow", AppInstance);
         MainWindowHandle = nullptr;
@@ -175,6 +192,9 @@ TEST(MainWindowLifetime, EscapeEndsTheMessageLoopWithExitCodeZero) {
     PrepareStartUp();
     UnregisterClassW(L"MainWindow", AppInstance);
     ScreenWidth = ScreenHeight = 0;
+    // No timer: only the clips of start-up count.
+    Faked noTimer("SetTimer", reinterpret_cast<void*>(&NoTimer));
+    Faked clip("ClipCursor", reinterpret_cast<void*>(&CountScreenClips));
     std::thread presser([] {
         HWND found = nullptr;
         for (int i = 0; i < 3000 && !(found && IsWindowVisible(found)); ++i) {
@@ -186,6 +206,7 @@ TEST(MainWindowLifetime, EscapeEndsTheMessageLoopWithExitCodeZero) {
     const int code = RunTarvok(GetModuleHandleW(nullptr));
     presser.join();
     EXPECT_EQ(code, 0);
+    EXPECT_GE(ScreenClips, 2) << "as the window became active, and again once it showed";
     EXPECT_FALSE(IsWindow(MainWindowHandle));
     EXPECT_EQ(ScreenWidth, static_cast<MicroCoord>(Width()) * 1'000'000) << "kept in millionths";
     EXPECT_EQ(ScreenHeight, static_cast<MicroCoord>(Height()) * 1'000'000);
