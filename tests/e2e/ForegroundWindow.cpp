@@ -29,8 +29,7 @@ int Report(bool release) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "report") == 0) return Report(false);
-    if (argc == 2 && std::strcmp(argv[1], "release") == 0) return Report(true);
+    if (argc == 2) return Report(std::strcmp(argv[1], "release") == 0);
     if (argc != 3) return 2;
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = Procedure;
