@@ -51,13 +51,13 @@ BOOL WINAPI FakeGetMonitorInfoW(HMONITOR monitor, MONITORINFO* info) {
     return monitor == reinterpret_cast<HMONITOR>(7) && info->cbSize == sizeof(MONITORINFO);
 }
 
-int CursorSizeLoaded = 0;
-void* RealLoadImageW = nullptr;
-HANDLE WINAPI RecordLoadImageW(HINSTANCE module, LPCWSTR name, UINT type, int cx, int cy,
-                               UINT flags) {
-    CursorSizeLoaded = cx;
-    return reinterpret_cast<decltype(&LoadImageW)>(RealLoadImageW)(module, name, type, cx, cy,
-                                                                   flags);
+LONG ShownCursorWidth() {
+    ICONINFO icon = {};
+    BITMAP masks = {};
+    if (GetIconInfo(GetCursor(), &icon)) GetObjectW(icon.hbmMask, sizeof masks, &masks);
+    DeleteObject(icon.hbmMask);
+    DeleteObject(icon.hbmColor);
+    return masks.bmWidth;
 }
 
 std::string ClientOnScreen(HWND window) {
@@ -164,8 +164,6 @@ TEST(PointerConfinement, DisplayAndScaleChangesKeepTheToolOnItsMonitorOrEndIt) {
     Faked from("MonitorFromPoint", reinterpret_cast<void*>(&FakeMonitorFromPoint));
     Faked info("GetMonitorInfoW", reinterpret_cast<void*>(&FakeGetMonitorInfoW));
     Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
-    Faked load("LoadImageW", reinterpret_cast<void*>(&RecordLoadImageW));
-    RealLoadImageW = load.Original;
     const struct {
         UINT Message;
         WORD Dpi;
@@ -189,7 +187,6 @@ TEST(PointerConfinement, DisplayAndScaleChangesKeepTheToolOnItsMonitorOrEndIt) {
         MonitorThere = c.There;
         Clips.clear();
         MonitorQuery.clear();
-        CursorSizeLoaded = 0;
         PaintRecorder paints(window);
         RECT suggested = {0, 0, 100, 100};
         SendMessageW(window, c.Message, MAKEWPARAM(c.Dpi, c.Dpi),
@@ -197,7 +194,6 @@ TEST(PointerConfinement, DisplayAndScaleChangesKeepTheToolOnItsMonitorOrEndIt) {
         const bool ends = c.Clips.size() == 2;
         EXPECT_EQ(Clips, c.Clips);
         EXPECT_EQ(MonitorQuery, c.Dpi ? "" : Describe(-320, -240, MONITOR_DEFAULTTONULL, 0));
-        EXPECT_EQ(CursorSizeLoaded, c.Dpi / 3);
         MSG quit = {};
         EXPECT_EQ(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, ends);
         EXPECT_EQ(quit.wParam, 0u) << "exit code";
@@ -205,6 +201,7 @@ TEST(PointerConfinement, DisplayAndScaleChangesKeepTheToolOnItsMonitorOrEndIt) {
         if (ends) continue;
         EXPECT_EQ(ClientOnScreen(window), "-640,-480,640,480");
         EXPECT_EQ(ScreenDpi, c.Dpi ? c.Dpi : 96);
+        EXPECT_EQ(ShownCursorWidth(), c.Dpi ? c.Dpi / 3 : 32);
         EXPECT_EQ(paints.Paints.size(), c.Dpi ? 1u : 0u) << "the read-out follows the DPI";
         DestroyWindow(window);
         PumpMessages();
