@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,9 +26,6 @@ BOOL WINAPI FakeGetCursorPos(POINT* point) {
 std::string Describe(LONG left, LONG top, LONG right, LONG bottom) {
     return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(right) + "," +
            std::to_string(bottom);
-}
-BOOL WINAPI RefuseSetCursorPos(int, int) {
-    return FALSE;
 }
 BOOL WINAPI RecordClipCursor(const RECT* clip) {
     Clips.push_back(clip ? Describe(clip->left, clip->top, clip->right, clip->bottom) : "none");
@@ -119,20 +115,6 @@ TEST_F(PointerOnScreenTest, WithoutAPositionKeysAndReleasesSampleNothingAndMoveN
     reinterpret_cast<decltype(&GetCursorPos)>(cursor.Original)(&pointer);
     EXPECT_EQ(pointer.x, 100) << "the pointer was not moved";
     EXPECT_EQ(pointer.y, 100);
-}
-
-TEST_F(PointerOnScreenTest, APointerThePlatformWillNotMoveLeavesZoomViewAndBoxAsTheyWere) {
-    Faked refuse("SetCursorPos", reinterpret_cast<void*>(&RefuseSetCursorPos));
-    CursorAnswer = TRUE;
-    CursorAt = {width - 1, 0}; // at zoom 2 a step right scrolls
-    ZoomFactor = 2;
-    const MicroCoord box = MarkBox.Left;
-    PaintRecorder paints(window);
-    Key('4');
-    SendMessageW(window, WM_KEYDOWN, VK_RIGHT, 0x014D0001);
-    EXPECT_EQ(std::tuple(ZoomFactor, ViewOriginX, ViewOriginY, MarkBox.Left),
-              std::tuple(std::int16_t{2}, MicroCoord{0}, MicroCoord{0}, box));
-    EXPECT_TRUE(paints.Paints.empty());
 }
 
 TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOtherwise) {
