@@ -24,8 +24,8 @@
 
 namespace {
 
-// The clip is checked this often while the tool is in front: once the pointer has left the
-// window, no move of it reaches the tool.
+// The clip is set again this often while the tool is in front: once the pointer has left the
+// window, no move of it reaches the tool to do so.
 constexpr UINT_PTR ClipTimerId = 1;
 constexpr UINT ClipCheckMs = 250;
 

@@ -28,10 +28,6 @@ int RunMessageLoop() {
     return 0;
 }
 
-} // namespace
-
-namespace {
-
 // The monitor's place on the virtual screen; false when the platform does not know it.
 bool ReadMonitorPlace(HMONITOR monitor, RECT& place) {
     MONITORINFO info = {};
