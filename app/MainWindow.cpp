@@ -27,6 +27,11 @@
 
 namespace {
 
+// The clip is set again this often while the tool is in front: once the pointer has left the
+// window, no move of it reaches the tool to do so.
+constexpr UINT_PTR ClipTimerId = 1;
+constexpr UINT ClipCheckMs = 250;
+
 // False when the drawing surfaces could not be made: the window is then not created, for a
 // black screen that seems to work would be worse, and nothing made is kept.
 bool OnCreate(HWND window) {
@@ -39,19 +44,24 @@ bool OnCreate(HWND window) {
     }
     MarkPen = CreatePen(PS_DOT, 1, 0x020000FF);
     HollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    // CAPTUREBLT takes layered windows (some tooltips and overlays) into the copy too.
     BitBlt(SnapshotDC, 0, 0, width, height, screen, ToPlatformInt(MonitorLeft),
-           ToPlatformInt(MonitorTop), SRCCOPY);
+           ToPlatformInt(MonitorTop), SRCCOPY | CAPTUREBLT);
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
     ForgetComposedFrame();
     SelectFonts(screen);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
     SizeCursorId = FirstSizeCursorId;
+    LoadCursors();
     SetModeCursor();
+    SetTimer(window, ClipTimerId, ClipCheckMs, nullptr);
     return true;
 }
 
-void OnDestroy() {
+void OnDestroy(HWND window) {
+    KillTimer(window, ClipTimerId);
+    ReleaseCursors();
     ReleaseSurfaces();
     DeleteObject(MarkPen);
     DeleteObject(UsageFont);
@@ -65,6 +75,26 @@ void OnDestroy() {
     PostQuitMessage(0);
 }
 
+// The snapshot no longer matches the screen when its monitor moved, changed size or is gone:
+// the tool then ends as on Escape. Otherwise the platform let the pointer go with the change.
+void OnDisplayChange(HWND window) {
+    if (!FrozenMonitorUnchanged())
+        DestroyWindow(window);
+    else if (ToolInFront())
+        ConfinePointer(true);
+}
+
+// The monitor's scale changed: the window stays where it is, on its monitor; the scaled units
+// and the cursor size follow the new DPI.
+void OnDpiChanged(HWND window, WPARAM wParam) {
+    if (LOWORD(wParam) != 0) ScreenDpi = LOWORD(wParam);
+    ReleaseCursors();
+    LoadCursors();
+    SetModeCursor();
+    InvalidateFrameArea(window, nullptr);
+    RepaintFrame(window);
+}
+
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,21 +104,27 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         DisableInputMethod(window);
         break;
     case WM_DESTROY:
-        OnDestroy();
+        OnDestroy(window);
         return 0;
     case WM_SETFOCUS:
         SetModeCursor();
         break;
     case WM_ACTIVATEAPP:
-        ConfinePointer(wParam != FALSE);
+        ConfinePointer(wParam != FALSE && ToolInFront());
         KeepCaptureWhileActive(window, wParam != FALSE);
         break;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != window) EndDrags(window);
         break;
-    case WM_DISPLAYCHANGE: // the platform lets the pointer go on a change of display mode
-        if (GetForegroundWindow() == window) ConfinePointer(true);
-        break;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange(window);
+        return 0;
+    case WM_DPICHANGED: // the suggested place is ignored
+        OnDpiChanged(window, wParam);
+        return 0;
+    case WM_TIMER:
+        if (wParam == ClipTimerId) KeepPointerConfined();
+        return 0;
     case WM_WINDOWPOSCHANGED: // a restore from the system menu, for one, would move it
         RefitClientToScreen(window);
         break;

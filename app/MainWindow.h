@@ -9,11 +9,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // freeze: records its place and size, and returns it.
 HMONITOR RecordMonitorUnderPointer();
 
+// True while the recorded monitor is still there with the same place and size.
+bool FrozenMonitorUnchanged();
+
 // Registers the class "MainWindow"; false if the platform refused it.
 bool RegisterMainWindowClass();
 
-// Creates the invisible monitor-sized popup (the creation handler runs inside) and makes
-// its client area coincide with the monitor. Returns null if creation failed.
+// Creates the invisible monitor-sized popup (the creation handler runs inside), kept above
+// other programs' windows, and makes its client area coincide with the monitor. Returns null
+// if creation failed.
 HWND CreateMainWindow();
 
 // Moves the window so that its client area covers exactly the monitor, should the

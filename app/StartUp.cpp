@@ -28,22 +28,38 @@ int RunMessageLoop() {
     return 0;
 }
 
+// The monitor's place on the virtual screen; false when the platform does not know it.
+bool ReadMonitorPlace(HMONITOR monitor, RECT& place) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (monitor == nullptr || !GetMonitorInfoW(monitor, &info)) return false;
+    place = info.rcMonitor;
+    return true;
+}
+
 } // namespace
 
 HMONITOR RecordMonitorUnderPointer() {
     POINT pointer = {0, 0}; // unknown (a secure desktop is up): the primary's origin
     GetCursorPos(&pointer);
     HMONITOR monitor = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(monitor, &info))
-        info.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const RECT& place = info.rcMonitor;
+    RECT place;
+    if (!ReadMonitorPlace(monitor, place))
+        place = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     MonitorLeft = place.left;
     MonitorTop = place.top;
     ScreenWidth = ToMicro(place.right - place.left);
     ScreenHeight = ToMicro(place.bottom - place.top);
     return monitor;
+}
+
+bool FrozenMonitorUnchanged() {
+    const RECT frozen = ToRect(MonitorOnScreen());
+    const POINT centre = {frozen.left + (frozen.right - frozen.left) / 2,
+                          frozen.top + (frozen.bottom - frozen.top) / 2};
+    RECT now;
+    return ReadMonitorPlace(MonitorFromPoint(centre, MONITOR_DEFAULTTONULL), now) &&
+           EqualRect(&now, &frozen);
 }
 
 bool RegisterMainWindowClass() {
@@ -60,9 +76,9 @@ bool RegisterMainWindowClass() {
 
 HWND CreateMainWindow() {
     HWND window =
-        CreateWindowExW(0, L"MainWindow", L"Tarvok!", MainWindowStyle, ToPlatformInt(MonitorLeft),
-                        ToPlatformInt(MonitorTop), ScreenPixelWidth(), ScreenPixelHeight(), nullptr,
-                        nullptr, AppInstance, nullptr);
+        CreateWindowExW(WS_EX_TOPMOST, L"MainWindow", L"Tarvok!", MainWindowStyle,
+                        ToPlatformInt(MonitorLeft), ToPlatformInt(MonitorTop), ScreenPixelWidth(),
+                        ScreenPixelHeight(), nullptr, nullptr, AppInstance, nullptr);
     if (window == nullptr) return nullptr;
     FitClientToScreen(window);
     ClipWindowToClient(window);
@@ -110,14 +126,17 @@ void ClipWindowToClient(HWND window) {
 int RunTarvok(HINSTANCE instance) {
     AppInstance = instance;
     HMONITOR monitor = RecordMonitorUnderPointer();
+    ScreenDpi = MonitorDpi(monitor, nullptr); // before the window, which loads its cursor
     if (!RegisterMainWindowClass()) return 0;
     MainWindowHandle = CreateMainWindow();
     if (MainWindowHandle == nullptr) return 0;
-    ScreenDpi = MonitorDpi(monitor, MainWindowHandle);
     ShowWindow(MainWindowHandle, SW_SHOW);
     UpdateWindow(MainWindowHandle);
-    // Taken again: on some platforms the clip made as the window became active is undone
-    // while the desktop settles, and the first frame shown is past that.
-    if (GetForegroundWindow() == MainWindowHandle) ConfinePointer(true);
+    // The platform may refuse the front to a program started from the background: the tool
+    // then runs without the clip its activation may have taken. In front, the clip is taken
+    // again, since on some platforms the one made as the window became active is undone while
+    // the desktop settles, and the first frame shown is past that.
+    SetForegroundWindow(MainWindowHandle);
+    ConfinePointer(GetForegroundWindow() == MainWindowHandle);
     return RunMessageLoop();
 }

@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-using ColorRef = std::uint32_t; // 0x00BBGGRR, as the platform delivers pixel colours
+using ColorRef = std::uint32_t;          // 0x00BBGGRR, as the platform delivers pixel colours
+constexpr ColorRef NoColor = 0xFFFFFFFF; // no snapshot pixel was sampled (the platform's invalid)
 
 constexpr int ColorWebTextLength = 64;
 

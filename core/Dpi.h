@@ -8,5 +8,5 @@
 int WindowDpi(HWND window);
 
 // The monitor's effective DPI where the platform can tell it (from Windows 8.1 on), else the
-// window's.
+// window's (the screen's for a null window).
 int MonitorDpi(HMONITOR monitor, HWND window);

@@ -14,12 +14,21 @@ bool ReadPointerOnScreen(POINT& pointer) {
     return true;
 }
 
-void MovePointerOnScreen(std::int64_t x, std::int64_t y) {
+bool MovePointerOnScreen(std::int64_t x, std::int64_t y) {
     const PixelPoint at = MonitorToScreen(x, y);
-    SetCursorPos(ToPlatformInt(at.X), ToPlatformInt(at.Y));
+    return SetCursorPos(ToPlatformInt(at.X), ToPlatformInt(at.Y)) != FALSE;
+}
+
+bool ToolInFront() {
+    HWND front = GetForegroundWindow();
+    return front != nullptr && GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId();
 }
 
 void ConfinePointer(bool active) {
     const RECT monitor = ToRect(MonitorOnScreen());
     ClipCursor(active ? &monitor : nullptr);
+}
+
+void KeepPointerConfined() {
+    if (ToolInFront()) ConfinePointer(true);
 }

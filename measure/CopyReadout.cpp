@@ -7,7 +7,7 @@
 
 void CopyReadout(HWND window) {
     if (ColorMode) {
-        CopyTextToClipboard(window, ColorWebText);
+        CopyPickedColor(window);
         return;
     }
     wchar_t text[ReadoutTextLength];
@@ -18,4 +18,8 @@ void CopyReadout(HWND window) {
 void CopyPins(HWND window) {
     if (Pins.empty()) return; // the clipboard keeps what it holds
     CopyTextToClipboard(window, PinsText().c_str());
+}
+
+void CopyPickedColor(HWND window) {
+    if (ColorWebText[0] != 0) CopyTextToClipboard(window, ColorWebText);
 }

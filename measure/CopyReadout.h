@@ -1,4 +1,5 @@
-// Ctrl+C: what the read-out shows, to the clipboard; Ctrl+Shift+C: the pins.
+// Ctrl+C and the colour-mode click: what the read-out shows, to the clipboard;
+// Ctrl+Shift+C: the pins.
 #pragma once
 
 #include <windows.h>
@@ -9,3 +10,6 @@ void CopyReadout(HWND window);
 
 // Every pin's size line, oldest first; nothing at all when there is no pin.
 void CopyPins(HWND window);
+
+// The web colour text of the last sample; nothing when that was no pixel of the snapshot.
+void CopyPickedColor(HWND window);

@@ -4,10 +4,17 @@
 #include "core/Handles.h"
 #include "view/ShownPixel.h"
 
+namespace {
+
+bool Inside(std::int64_t x, std::int64_t y) {
+    return x >= 0 && x < ScreenPixelWidth() && y >= 0 && y < ScreenPixelHeight();
+}
+
+} // namespace
+
 void SampleFrameColor(int x, int y) {
     const PixelPoint at = ShownAt(ToMicro(x), ToMicro(y));
-    const bool inside =
-        at.X >= 0 && at.X < ScreenPixelWidth() && at.Y >= 0 && at.Y < ScreenPixelHeight();
-    PickedColor =
-        inside ? GetPixel(SnapshotDC, static_cast<int>(at.X), static_cast<int>(at.Y)) : CLR_INVALID;
+    PickedColor = Inside(x, y) && Inside(at.X, at.Y)
+                      ? GetPixel(SnapshotDC, static_cast<int>(at.X), static_cast<int>(at.Y))
+                      : NoColor;
 }

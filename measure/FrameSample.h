@@ -2,6 +2,6 @@
 #pragma once
 
 // x and y are window pixels. The colour is the snapshot pixel shown there, read from the
-// snapshot, so the outline and the read-out drawn over the picture never count. Beyond the
-// snapshot the platform's invalid colour (all ones) is kept.
+// snapshot, so the outline and the read-out drawn over the picture never count. Off the window
+// or the snapshot it is NoColor.
 void SampleFrameColor(int x, int y);

@@ -5,7 +5,7 @@
 #include "core/PlatformRect.h"
 #include "core/PointerOnScreen.h"
 #include "core/Repaint.h"
-#include "measure/Clipboard.h"
+#include "measure/CopyReadout.h"
 #include "measure/FrameSample.h"
 #include "measure/MarkBox.h"
 
@@ -19,7 +19,7 @@ void InvalidateBoxOutline(HWND window, const MicroBox* box) {
 void OnLeftButtonDown(HWND window, LPARAM lParam) {
     // A press while still marking (its release went elsewhere) leaves an outline to erase.
     if (Marking) InvalidateBoxOutline(window, &MarkBox);
-    StartMarking(MessageX(lParam), MessageY(lParam));
+    StartMarking(ClientX(lParam), ClientY(lParam));
     InvalidateBoxOutline(window, &MarkBox);
     InvalidateReadoutStrips(window);
     RepaintFrame(window);
@@ -27,10 +27,12 @@ void OnLeftButtonDown(HWND window, LPARAM lParam) {
 
 void OnPointerMove(HWND window, LPARAM lParam) {
     InvalidateReadoutStrips(window);
-    CursorX = MessageX(lParam);
-    CursorY = MessageY(lParam);
+    CursorX = ClientX(lParam);
+    CursorY = ClientY(lParam);
+    // Sampled where the pointer really is: off the window there is no colour to show.
     if (ColorMode)
-        SampleFrameColor(ToPlatformInt(RoundMicro(CursorX)), ToPlatformInt(RoundMicro(CursorY)));
+        SampleFrameColor(ToPlatformInt(RoundMicro(MessageX(lParam))),
+                         ToPlatformInt(RoundMicro(MessageY(lParam))));
     InvalidateBoxOutline(window, &MarkBox);
     if (FollowPointerWithBox()) InvalidateBoxOutline(window, &MarkBox);
     RepaintFrame(window);
@@ -53,8 +55,8 @@ void EndMarkingAt(HWND window, MicroCoord x, MicroCoord y) {
 
 void OnLeftButtonUp(HWND window, LPARAM lParam) {
     if (!Marking) return;
-    EndMarkingAt(window, MessageX(lParam), MessageY(lParam));
-    if (ColorMode) CopyTextToClipboard(window, ColorWebText);
+    EndMarkingAt(window, ClientX(lParam), ClientY(lParam));
+    if (ColorMode) CopyPickedColor(window);
     RepaintFrame(window);
 }
 

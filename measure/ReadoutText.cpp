@@ -99,6 +99,10 @@ int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) 
 }
 
 int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
+    if (PickedColor == NoColor) { // no colour to name: the position alone
+        ColorWebText[0] = 0;
+        return FormatPositionText(box, text);
+    }
     const unsigned red = PickedColor & 0xFF;
     const unsigned green = (PickedColor >> 8) & 0xFF;
     const unsigned blue = (PickedColor >> 16) & 0xFF;

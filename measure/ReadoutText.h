@@ -11,7 +11,8 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 // The same line for snapshot pixels `box` (right and bottom exclusive).
 int FormatSizeLine(const PixelRect& box, wchar_t (&text)[ReadoutTextLength]);
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
-// Writes ColorWebText from PickedColor in the chosen format first, then the line that quotes it.
+// Writes ColorWebText from PickedColor in the chosen format first, then the line that quotes
+// it; for NoColor an empty ColorWebText and the position text.
 int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 
 // The line of the current state, of MarkBox: colour in colour mode, else the box's size while

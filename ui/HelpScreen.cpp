@@ -28,7 +28,7 @@ const HelpText HelpTexts[] = {
     {Title, 15, 10, L"Tarvok"},
     {Heading, 15, 50, L"Keyboard usage"},
     {-1, 15, 250, L"Mouse usage"},
-    {Usage, 15, 80, L"1-9 - Zoom around the cursor"},
+    {Usage, 15, 80, L"1-9 - Zoom around the cursor (keypad: with NumLock on)"},
     {-1, 15, 100, L"Arrows - Move by one pixel (Shift: ten)"},
     {-1, 15, 120, L"Enter - Change the cursor images"},
     {-1, 15, 140, L"Space - Toggle between size mode and color mode"},

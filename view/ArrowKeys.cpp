@@ -4,6 +4,7 @@
 #include "core/PointerOnScreen.h"
 #include "core/Repaint.h"
 #include "view/ArrowStep.h"
+#include "view/Pan.h"
 
 void OnArrowKey(HWND window, WPARAM key) {
     int dx = 0, dy = 0;
@@ -33,7 +34,14 @@ void OnArrowKey(HWND window, WPARAM key) {
     if (!scrolled && to.X == pointer.x && to.Y == pointer.y) return; // the snapshot's edge
     const int x = ToPlatformInt(to.X);
     const int y = ToPlatformInt(to.Y);
-    MovePointerOnScreen(to.X, to.Y);
+    if (!MovePointerOnScreen(to.X, to.Y)) { // the pointer stayed: so do the view and the box
+        const MicroCoord newX = ViewOriginX;
+        const MicroCoord newY = ViewOriginY;
+        ViewOriginX = oldX;
+        ViewOriginY = oldY;
+        CarryBoxWithView(newX, newY);
+        return;
+    }
     if (scrolled) { // a scroll shows a new view: all of the window changes
         InvalidateFrameArea(window, nullptr);
         RepaintFrame(window);

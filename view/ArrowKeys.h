@@ -1,5 +1,6 @@
 // Arrow keys: the pointer steps one snapshot pixel (ten with Shift), and the step acts at
-// once as a mouse move to the new place would.
+// once as a mouse move to the new place would. A pointer the platform will not move changes
+// nothing.
 #pragma once
 
 #include <windows.h>

@@ -11,8 +11,15 @@ void ZoomAroundCursor(HWND window, std::int16_t oldFactor) {
         ZoomFactor = oldFactor; // no point to zoom around: the key is ignored
         return;
     }
+    const MicroCoord oldX = ViewOriginX;
+    const MicroCoord oldY = ViewOriginY;
     const PixelPoint moved = ZoomViewAroundPoint(pointer.x, pointer.y, oldFactor);
-    MovePointerOnScreen(moved.X, moved.Y);
+    if (!MovePointerOnScreen(moved.X, moved.Y)) { // the pointer would name another pixel
+        ZoomFactor = oldFactor;
+        ViewOriginX = oldX;
+        ViewOriginY = oldY;
+        return;
+    }
     InvalidateFrameArea(window, nullptr);
     RepaintFrame(window);
 }

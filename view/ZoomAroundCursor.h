@@ -1,4 +1,5 @@
-// The zoom keys' effect on the window: re-centre, move the pointer, repaint.
+// The zoom keys' effect on the window: re-centre, move the pointer, repaint. A pointer that
+// cannot be read or moved leaves the zoom as it was.
 #pragma once
 
 #include <windows.h>

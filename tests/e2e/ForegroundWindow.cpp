@@ -1,8 +1,12 @@
-// Another program's window that comes to the front, as an Alt+Tab or a click elsewhere would
-// bring it: a small popup at the position given (x y), which closes on any key.
+// Another program. Given a position (x y): a small popup there that comes to the front, as an
+// Alt+Tab or a click elsewhere would bring it, and closes on any key. Given "report": prints
+// where it sees the pointer and the clip ("x,y left,top,right,bottom"); given "release": lets
+// the pointer clip go first, as any program may, then reports.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -12,9 +16,20 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+int Report(bool release) {
+    if (release && !ClipCursor(nullptr)) return 1;
+    POINT at;
+    RECT clip;
+    if (!GetCursorPos(&at) || !GetClipCursor(&clip)) return 1;
+    std::printf("%ld,%ld %ld,%ld,%ld,%ld\n", at.x, at.y, clip.left, clip.top, clip.right,
+                clip.bottom);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2) return Report(std::strcmp(argv[1], "release") == 0);
     if (argc != 3) return 2;
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = Procedure;

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Two monitors side by side: while the program is in front, the pointer stays on the primary
 screen whose picture it froze; with another program in front it moves freely, the program
-takes it again when it is back in front, and lets it go when it ends. Started on the right-hand
-monitor, it freezes and measures that one, and its window border shows on neither.
+takes it again when it is back in front, and lets it go when it ends; a clip that another
+program lets go it sets again. Started on the right-hand monitor, it freezes and measures that
+one, and its window border shows on neither.
 
 usage: monitors.py tarvok.exe foreground_window.exe
 """
@@ -16,6 +17,7 @@ from harness import Failure, run
 MONITORS = [("LEFT", 1024, 768, 0, 0), ("RIGHT", 800, 600, 1024, 0)]
 ON_RIGHT, NEAREST_ON_LEFT, ON_LEFT = (1500, 300), (1023, 300), (500, 300)
 OTHER_AT = (1100, 100)   # the other program's 200 x 100 window, on the right monitor
+HELPER = "foreground_window.exe"   # the other program
 
 
 def move_lands_at(session, at, timeout=10, to=ON_RIGHT):
@@ -32,26 +34,54 @@ def move_lands_at(session, at, timeout=10, to=ON_RIGHT):
         time.sleep(0.1)
 
 
-def away_and_back(helper):
-    def step(session):
-        other = subprocess.Popen(["wine", helper] + [str(v) for v in OTHER_AT],
-                                 env=session.env(), cwd=session.tmp,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        move_lands_at(session, ON_RIGHT)
-        # The other program's window is left to settle before a key typed there closes it.
-        time.sleep(1)
-        session.move(OTHER_AT[0] + 50, OTHER_AT[1] + 50)
+def wine_sees(session, pointer=None, clip=None, mode="report", timeout=10):
+    """Runs the other program in mode ("report", or "release" first) until it sees the pointer
+    ("x,y") and the clip ("left,top,right,bottom") as given; returns the seconds that took."""
+    began = time.monotonic()
+    while True:
+        seen = subprocess.run(["wine", HELPER, mode], env=session.env(), cwd=session.tmp,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              timeout=30).stdout.decode().split() or ["?", "?"]
+        if pointer in (None, seen[0]) and clip in (None, seen[-1]):
+            return time.monotonic() - began
+        if time.monotonic() - began > timeout:
+            raise Failure("Wine sees pointer and clip %s, expected %s" % (seen, (pointer, clip)))
+        mode = "report"
+
+
+def away_and_back(session):
+    other = subprocess.Popen(["wine", HELPER] + [str(v) for v in OTHER_AT],
+                             env=session.env(), cwd=session.tmp,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    move_lands_at(session, ON_RIGHT)
+    # A key typed into a window just come to the front can be lost: typed until it closes.
+    session.move(OTHER_AT[0] + 50, OTHER_AT[1] + 50)
+    began = time.monotonic()
+    while other.poll() is None and time.monotonic() - began < 10:
         session.key("x")
-        if other.wait(10) != 0:
-            raise Failure("the other program ended with %d" % other.returncode)
-        move_lands_at(session, NEAREST_ON_LEFT)
-    return step
+        time.sleep(0.2)
+    if other.wait(1) != 0:
+        raise Failure("the other program ended with %d" % other.returncode)
+    move_lands_at(session, NEAREST_ON_LEFT)
 
 
 def held_from_the_start(session):
     session.start()
-    time.sleep(1)
-    move_lands_at(session, NEAREST_ON_LEFT, timeout=0)
+    move_lands_at(session, NEAREST_ON_LEFT)
+
+
+def released_by_another_program(session):
+    """In colour mode: the clip is back, and the read-out names the edge pixel where the pointer
+    is held, with its colour. What the releasing program reports may already be the clip set
+    again."""
+    session.key("space")
+    wine_sees(session, mode="release", timeout=0)
+    session.move(*ON_RIGHT)
+    session.timings["clip back"] = wine_sees(session, clip="0,0,1024,768")
+    move_lands_at(session, NEAREST_ON_LEFT)
+    text = "X: 1023, Y: 300    R: %d, G: %d, B: %d    Color: #%02X%02X%02X" % (
+        pattern.colour(1023, 300) * 2)
+    session.expect("the read-out", lambda shot: session.readout_problem(shot, text, 738))
 
 
 def free_after_exit(session, to=ON_RIGHT):
@@ -63,6 +93,8 @@ def free_after_exit(session, to=ON_RIGHT):
 
 def started_on_the_right(session):
     session.move(1300, 300)
+    # A new Wine process may first read the pointer where the last program held it.
+    wine_sees(session, pointer="1300,300")
     session.start()
     session.move(1100, 50)
     session.expect("the read-out", lambda shot: session.readout_problem(
@@ -82,7 +114,9 @@ def started_on_the_right(session):
 
 
 def main():
-    run(sys.argv[1], 1824, 768, held_from_the_start, away_and_back(sys.argv[2]),
+    global HELPER
+    HELPER = sys.argv[2]
+    run(sys.argv[1], 1824, 768, held_from_the_start, away_and_back, released_by_another_program,
         free_after_exit, started_on_the_right, monitors=MONITORS)
 
 

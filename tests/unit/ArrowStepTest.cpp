@@ -23,6 +23,7 @@ TEST(ArrowStep, MovesOneCellScrollsByWholePixelsAtTheWindowEdgeAndStopsAtTheSnap
         {4, 0, 0, {790, 0}, 10, 0, {798, 0}, 8 * M, 0}, // just enough scroll
         {1, 0, 0, {795, 0}, 10, 0, {799, 0}, 0, 0},     // stops at the last pixel
         {1, 0, 0, {0, 599}, -1, 1, {0, 599}, 0, 0},     // snapshot edge: nothing moves
+        {2, 0, 0, {799, 0}, 1, 0, {799, 0}, M, 0},      // 801 is 2 px out: one pixel of scroll
         // 798 shows at 797..799; the scroll for 799 is cut to 0.833334 by the clamp.
         {3, 532'500'000, 0, {799, 0}, 1, 0, {799, 0}, 533'333'334, 0},
     };

@@ -1,8 +1,11 @@
 #include "ui/FrameGeometry.h"
 #include "core/ReadoutPlace.h"
+#include "ui/HelpLayout.h"
 #include "unit/StateFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -141,6 +144,24 @@ TEST(PictureAreas, ChangesLessTheNextOutlinesLinesWhichAChangeMayReach) {
     EXPECT_FALSE(ReachesOutline({{11, 21, 30, 25}, cell}, box)) << "inside, clear of the lines";
     EXPECT_TRUE(ReachesOutline({{11, 21, 30, 26}}, box)) << "onto the bottom line";
     EXPECT_TRUE(ReachesOutline({{30, 0, 31, 21}}, box)) << "onto the right line";
+}
+
+// The help panel, 160 x 100 with its button at 100, 80 - 140, 95, fitted with a 7 px margin.
+TEST(FitHelpPanel, WidensWithTheButtonAndPushesOverlappedTextsAndACoveredButtonDown) {
+    const auto edges = [](const PanelRect& r) {
+        return std::tuple(r.Left, r.Top, r.Right, r.Bottom);
+    };
+    // A text 40 px past the edge: 47 px wider, the button kept 20 px from the right.
+    const PanelFit wide = FitHelpPanel({{10, 10, 200, 20}}, {100, 80, 140, 95}, 160, 100, 7);
+    EXPECT_EQ(edges(wide.Button), std::tuple(147, 80, 187, 95));
+    EXPECT_EQ(std::pair(wide.Width, wide.Height), std::pair(207, 100));
+    // Overlaps pushed down; a text under the button sends it below the texts, and the panel
+    // grows to keep the 5 px under it.
+    const PanelFit tall = FitHelpPanel({{10, 10, 100, 30}, {10, 25, 100, 45}, {10, 70, 130, 90}},
+                                       {100, 80, 140, 95}, 160, 100, 7);
+    EXPECT_EQ(edges(tall.Texts[1]), std::tuple(10, 30, 100, 50));
+    EXPECT_EQ(edges(tall.Button), std::tuple(100, 97, 140, 112));
+    EXPECT_EQ(std::pair(tall.Width, tall.Height), std::pair(160, 117));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-#include "measure/MarkBox.h"
 #include "measure/ReadoutText.h"
-#include "view/Pan.h"
+#include "measure/MarkBox.h"
 #include "unit/StateFixture.h"
+#include "view/Pan.h"
 
 #include <string>
 
@@ -68,9 +68,9 @@ TEST_F(ReadoutTextTest, NamesThePixelShownUnderTheBoxAndCountsTheCoveredOnes) {
         ZoomFactor = c.Zoom;
         ViewOriginX = c.OriginX;
         ViewOriginY = c.OriginY;
-        EXPECT_EQ(SizeText(BoxFromCorners(ToMicro(c.X1), ToMicro(c.Y1), ToMicro(c.X2),
-                                          ToMicro(c.Y2))),
-                  c.Text);
+        EXPECT_EQ(
+            SizeText(BoxFromCorners(ToMicro(c.X1), ToMicro(c.Y1), ToMicro(c.X2), ToMicro(c.Y2))),
+            c.Text);
     }
 }
 
@@ -112,10 +112,12 @@ TEST_F(ReadoutTextTest, ColorTextWritesWebTextFirstInUpperCase) {
     EXPECT_EQ(std::wstring(ColorWebText), L"hsl(13, 79%, 32%)");
 }
 
-TEST_F(ReadoutTextTest, FailedPixelReadShowsWhite) {
-    PickedColor = 0xFFFFFFFF;
-    EXPECT_EQ(ColorText(PixelBox(0, 0, 1, 1)),
-              L"X: 0, Y: 0    R: 255, G: 255, B: 255    Color: #FFFFFF");
+TEST_F(ReadoutTextTest, NoPixelSampledShowsThePositionAloneAndLeavesNoWebText) {
+    PickedColor = 0x00336699;
+    ColorText(PixelBox(0, 0, 1, 1));
+    PickedColor = 0xFFFFFFFF; // a failed read, or a point off the snapshot: never white
+    EXPECT_EQ(ColorText(PixelBox(0, 0, 1, 1)), L"X: 0, Y: 0");
+    EXPECT_EQ(std::wstring(ColorWebText), L"");
 }
 
 TEST_F(ReadoutTextTest, ScaledDisplaysAddTheFiguresInScaledUnits) {

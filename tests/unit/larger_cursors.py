@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """The cursors' 48 x 48 and 64 x 64 images as the generator draws them (cursor_files checks that
 the committed files are those): the hotspot on the design's measuring pixel, and lines one pixel
-wide (no 2 x 2 block of one line kind), save in the eyedroppers' neck, drawn thick by design."""
+wide (no 2 x 2 block of one line kind), save in the eyedroppers' neck, drawn thick by design.
+The committed files' directories hold the same hotspots."""
+import struct
 import sys
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "res"))
+RES = Path(__file__).resolve().parents[2] / "res"
+sys.path.insert(0, str(RES))
 from make_cursors import BLACK, CLEAR, CURSORS, INVERT, WHITE, images  # noqa: E402
 
 # Id: hotspots at 48 and 64, the pixel there, line kinds, first row at 48 and 64 below which
@@ -22,7 +25,12 @@ CASES = {
 
 trouble = []
 for cursor, (hot48, hot64, at_hotspot, lines, thin_from) in CASES.items():
-    _, hotspot, draw, inside = CURSORS[cursor]
+    name, hotspot, draw, inside = CURSORS[cursor]
+    data = (RES / "cursors" / name).read_bytes()
+    # Directory entries: width, height, colours, reserved, hotspot x and y, size, offset.
+    stored = {e[0]: e[4:6] for e in struct.iter_unpack("<BBBBHHII", data[6:6 + 16 * data[4]])}
+    trouble += ["%s: the %d px hotspot is %s, expected %s" % (name, size, stored.get(size), want)
+                for size, want in ((48, hot48), (64, hot64)) if stored.get(size) != want]
     for (size, (hx, hy), image), want, first in zip(images(hotspot, draw, inside)[1:],
                                                     (hot48, hot64), thin_from):
         if (hx, hy) != want or image[hy][hx] != at_hotspot:

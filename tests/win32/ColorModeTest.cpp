@@ -1,6 +1,7 @@
 // Cursor sets and colour mode under Wine: Enter's cycling, Space both ways, the samples and
 // copies they lead to, and a read-out line wider than its usual strips.
 #include "core/AppState.h"
+#include "ui/Cursors.h"
 #include "win32/WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace {
 class ColorModeTest : public ShownWindowTest {
   protected:
     bool ShowsCursor(WORD id) const {
-        HCURSOR loaded = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+        HCURSOR loaded = LoadedCursor(id);
         return loaded != nullptr && GetCursor() == loaded;
     }
     static std::wstring WebText(COLORREF c) {

@@ -129,7 +129,8 @@ TEST(Fonts, WindowCreationMakesOneSetFromTheScreensArialWesternOrNoneAndDestruct
         ExpectFontsMadeFrom(*western);
     else
         ExpectNoFonts();
-    EXPECT_EQ(ledger.Made, arial ? 9 : 5) << "two contexts, two bitmaps, a pen and four fonts";
+    EXPECT_EQ(ledger.Made, arial ? 16 : 12)
+        << "two contexts, two bitmaps, a pen, seven cursors and four fonts";
     const HFONT fonts[] = {UsageFont, TitleFont, HeadingFont, FooterFont};
     DestroyWindow(window);
     PumpMessages();

@@ -38,6 +38,8 @@ Hook<decltype(&CreatePen)> MakePen;
 Hook<decltype(&CreateFontIndirectW)> MakeFont;
 Hook<decltype(&DeleteObject)> Delete;
 Hook<decltype(&DeleteDC)> DeleteContext;
+Hook<decltype(&LoadImageW)> LoadImageHook;
+Hook<decltype(&DestroyCursor)> DestroyCursorHook;
 
 HGDIOBJ Note(HGDIOBJ object) {
     if (Current && object) {
@@ -62,7 +64,10 @@ HBITMAP WINAPI CountedCreateCompatibleBitmap(HDC dc, int w, int h) {
 }
 HBITMAP WINAPI CountedCreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits,
                                        HANDLE section, DWORD offset) {
-    if (Refused(&GdiLedger::FailDibSections)) return nullptr;
+    if (Current && Current->SpareDibSections > 0)
+        --Current->SpareDibSections;
+    else if (Refused(&GdiLedger::FailDibSections))
+        return nullptr;
     return static_cast<HBITMAP>(Note(MakeSection.Original(dc, info, usage, bits, section, offset)));
 }
 HPEN WINAPI CountedCreatePen(int style, int width, COLORREF color) {
@@ -79,6 +84,16 @@ BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
 BOOL WINAPI CountedDeleteDC(HDC dc) {
     BOOL done = DeleteContext.Original(dc);
     if (done && Current) Current->Live.erase(dc);
+    return done;
+}
+HANDLE WINAPI CountedLoadImageW(HINSTANCE module, LPCWSTR name, UINT type, int cx, int cy,
+                                UINT flags) {
+    HANDLE image = LoadImageHook.Original(module, name, type, cx, cy, flags);
+    return flags & LR_SHARED ? image : Note(image);
+}
+BOOL WINAPI CountedDestroyCursor(HCURSOR cursor) {
+    BOOL done = DestroyCursorHook.Original(cursor);
+    if (done && Current) Current->Live.erase(cursor);
     return done;
 }
 
@@ -99,6 +114,8 @@ GdiLedger::GdiLedger() {
     Install(MakeFont, "CreateFontIndirectW", &CountedCreateFontIndirectW);
     Install(Delete, "DeleteObject", &CountedDeleteObject);
     Install(DeleteContext, "DeleteDC", &CountedDeleteDC);
+    Install(LoadImageHook, "LoadImageW", &CountedLoadImageW);
+    Install(DestroyCursorHook, "DestroyCursor", &CountedDestroyCursor);
 }
 
 GdiLedger::~GdiLedger() {

@@ -1,5 +1,5 @@
-// Counts the GDI objects that the program code makes and releases, by routing this test
-// executable's imports of the creating and deleting calls through counting wrappers.
+// Counts the GDI objects and cursors that the program code makes and releases, by routing this
+// test executable's imports of the creating and deleting calls through counting wrappers.
 // (Wine's GetGuiResources reports no GDI counts, so the count is kept here.) It can also make
 // the bitmap calls fail. PatchImport, the routing itself, serves other fakes too.
 #pragma once
@@ -29,4 +29,5 @@ struct GdiLedger {
     // The next this many calls fail as when memory runs short.
     int FailCompatibleBitmaps = 0;
     int FailDibSections = 0;
+    int SpareDibSections = 0; // made before the failures begin
 };

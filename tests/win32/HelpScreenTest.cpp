@@ -4,6 +4,7 @@
 #include "ui/HelpScreen.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
+#include "ui/Cursors.h"
 #include "unit/StateFixture.h"
 #include "win32/WinTestSupport.h"
 
@@ -49,7 +50,7 @@ const struct {
     {32, 15, 10, L"Tarvok"},
     {22, 15, 50, L"Keyboard usage"},
     {22, 15, 250, L"Mouse usage"},
-    {16, 15, 80, L"1-9 - Zoom around the cursor"},
+    {16, 15, 80, L"1-9 - Zoom around the cursor (keypad: with NumLock on)"},
     {16, 15, 100, L"Arrows - Move by one pixel (Shift: ten)"},
     {16, 15, 120, L"Enter - Change the cursor images"},
     {16, 15, 140, L"Space - Toggle between size mode and color mode"},
@@ -243,7 +244,7 @@ TEST_F(HelpPanelTest, F1OpensOnePaintedCentredPanelThatOnlyCancelEndsAndThatChan
         PressF1AndRun(window, {[this](HWND panel) { CheckOpenPanel(window, panel); }, c.End});
         EXPECT_TRUE(OpenPanels().empty());
         const WORD cursor = c.ColorMode ? ColorCursorId : SizeCursorId;
-        EXPECT_EQ(GetCursor(), LoadCursorW(AppInstance, MAKEINTRESOURCEW(cursor)));
+        EXPECT_EQ(GetCursor(), LoadedCursor(cursor));
         EXPECT_EQ(GetCapture(), window) << "taken again";
         EXPECT_EQ(ZoomFactor, 4);
         EXPECT_EQ(ViewOriginX, ToMicro(100));

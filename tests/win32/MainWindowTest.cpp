@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <imm.h>
+
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -28,6 +31,15 @@ void ExpectClientIsTheScreen(HWND window) {
     EXPECT_EQ(origin.y, 0);
     EXPECT_EQ(client.right, Width());
     EXPECT_EQ(client.bottom, Height());
+}
+
+int ClipsTaken = 0; // at start-up only the monitor's
+BOOL WINAPI CountClipsTaken(const RECT* clip) {
+    ClipsTaken += clip != nullptr;
+    return TRUE;
+}
+UINT_PTR WINAPI NoTimer(HWND, UINT_PTR id, UINT, TIMERPROC) {
+    return id;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -61,6 +73,8 @@ TEST_F(MainWindowTest, WindowIsAnInvisibleScreenSizedPopupWhoseClientAreaIsTheSc
     wchar_t title[32] = {};
     GetWindowTextW(window, title, 32);
     EXPECT_STREQ(title, L"Tarvok!");
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "over always-on-top ones";
+    EXPECT_EQ(ImmGetContext(window), nullptr) << "no input method";
     ExpectClientIsTheScreen(window);
     ShowMainWindow(window);
     ExpectClientIsTheScreen(window);
@@ -139,8 +153,8 @@ TEST(MainWindowLifetime, EveryGdiObjectMadeIsDeletedAtDestruction) {
     GdiLedger ledger;
     HWND window = StartMainWindow();
     ShowMainWindow(window);
-    EXPECT_EQ(ledger.Made, 5) << "two contexts, two bitmaps, one pen";
-    EXPECT_EQ(ledger.Live.size(), 5u);
+    EXPECT_EQ(ledger.Made, 12) << "two contexts, two bitmaps, one pen, seven cursors";
+    EXPECT_EQ(ledger.Live.size(), 12u);
     DestroyWindow(window);
     PumpMessages();
     EXPECT_TRUE(ledger.Live.empty()) << ledger.Live.size() << " objects left";
@@ -148,9 +162,12 @@ TEST(MainWindowLifetime, EveryGdiObjectMadeIsDeletedAtDestruction) {
 
 TEST(MainWindowLifetime, ShortMemoryEndsStartUpLeavingNothing) {
     PrepareStartUp();
-    for (const int failures : {1, 2}) { // the frame's bitmap, or both
+    // The frame's bitmap, both, or the snapshot's alone.
+    for (const auto& [spare, failures] : {std::pair(0, 1), std::pair(0, 2), std::pair(1, 1)}) {
         GdiLedger ledger;
+        ledger.SpareDibSections = spare;
         ledger.FailDibSections = failures;
+        PostQuitMessage(0); // should start-up go on regardless, its message loop ends at once
         // As the program starts: it ends at once with 0, nothing made is left.
         UnregisterClassW(L"MainWindow", AppInstance);
         MainWindowHandle = nullptr;
@@ -174,6 +191,9 @@ TEST(MainWindowLifetime, EscapeEndsTheMessageLoopWithExitCodeZero) {
     PrepareStartUp();
     UnregisterClassW(L"MainWindow", AppInstance);
     ScreenWidth = ScreenHeight = 0;
+    // No timer: only the clips of start-up count.
+    Faked noTimer("SetTimer", reinterpret_cast<void*>(&NoTimer));
+    Faked clip("ClipCursor", reinterpret_cast<void*>(&CountClipsTaken));
     std::thread presser([] {
         HWND found = nullptr;
         for (int i = 0; i < 3000 && !(found && IsWindowVisible(found)); ++i) {
@@ -185,6 +205,7 @@ TEST(MainWindowLifetime, EscapeEndsTheMessageLoopWithExitCodeZero) {
     const int code = RunTarvok(GetModuleHandleW(nullptr));
     presser.join();
     EXPECT_EQ(code, 0);
+    EXPECT_GE(ClipsTaken, 2) << "as the window became active, and again once it showed";
     EXPECT_FALSE(IsWindow(MainWindowHandle));
     EXPECT_EQ(ScreenWidth, static_cast<MicroCoord>(Width()) * 1'000'000) << "kept in millionths";
     EXPECT_EQ(ScreenHeight, static_cast<MicroCoord>(Height()) * 1'000'000);

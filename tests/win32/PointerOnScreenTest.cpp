@@ -4,6 +4,7 @@
 #include "core/PointerOnScreen.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
+#include "ui/Cursors.h"
 #include "win32/GdiLedger.h"
 #include "win32/WinTestSupport.h"
 
@@ -31,15 +32,36 @@ BOOL WINAPI RecordClipCursor(const RECT* clip) {
     return TRUE;
 }
 
-// One monitor, left of and above the primary, as the fakes report it.
+// One monitor, left of and above the primary, as the fakes report it; after a display
+// change it may lie elsewhere or be gone.
+const RECT LeftAbove = {-640, -480, 0, 0};
+RECT MonitorPlace = LeftAbove;
+bool MonitorThere = true;
 std::string MonitorQuery; // the point asked about and the flags
 HMONITOR WINAPI FakeMonitorFromPoint(POINT point, DWORD flags) {
     MonitorQuery = Describe(point.x, point.y, LONG(flags), 0);
-    return reinterpret_cast<HMONITOR>(7);
+    return MonitorThere ? reinterpret_cast<HMONITOR>(7) : nullptr;
 }
 BOOL WINAPI FakeGetMonitorInfoW(HMONITOR monitor, MONITORINFO* info) {
-    info->rcMonitor = {-640, -480, 0, 0};
+    info->rcMonitor = MonitorPlace;
     return monitor == reinterpret_cast<HMONITOR>(7) && info->cbSize == sizeof(MONITORINFO);
+}
+
+LONG ShownCursorWidth() {
+    ICONINFO icon = {};
+    BITMAP masks = {};
+    if (GetIconInfo(GetCursor(), &icon)) GetObjectW(icon.hbmMask, sizeof masks, &masks);
+    DeleteObject(icon.hbmMask);
+    DeleteObject(icon.hbmColor);
+    return masks.bmWidth;
+}
+
+std::string ClientOnScreen(HWND window) {
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    RECT client;
+    GetClientRect(window, &client);
+    return Describe(origin.x, origin.y, client.right, client.bottom);
 }
 
 class PointerOnScreenTest : public ShownWindowTest {
@@ -83,7 +105,7 @@ TEST_F(PointerOnScreenTest, WithoutAPositionKeysAndReleasesSampleNothingAndMoveN
     EXPECT_TRUE(paints.Paints.empty());
     Key(' ');
     EXPECT_TRUE(ColorMode) << "the mode still changes";
-    EXPECT_EQ(GetCursor(), LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(105)));
+    EXPECT_EQ(GetCursor(), LoadedCursor(105));
     EXPECT_TRUE(Marking) << "no release is sent";
     EXPECT_EQ(PickedColor, 0x123456u) << "and no sample taken";
     SendMessageW(window, WM_RBUTTONUP, 0, PackPoint(200, 200));
@@ -106,11 +128,7 @@ TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOt
     HWND window = StartMainWindow();
     ShowMainWindow(window);
     EXPECT_EQ(MonitorQuery, Describe(-100, -50, MONITOR_DEFAULTTOPRIMARY, 0));
-    POINT origin = {0, 0};
-    ClientToScreen(window, &origin);
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(Describe(origin.x, origin.y, client.right, client.bottom), "-640,-480,640,480");
+    EXPECT_EQ(ClientOnScreen(window), "-640,-480,640,480");
     SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); // another program comes to the front
     SendMessageW(window, WM_ACTIVATEAPP, TRUE, 0);  // and the tool returns
     DestroyWindow(window);
@@ -119,6 +137,57 @@ TEST(PointerConfinement, HeldOnTheMonitorUnderThePointerWhileActiveAndReleasedOt
     // Shown (and so activated), away, back; destroyed: the activation leaves it, then the
     // destruction handler releases the pointer itself.
     EXPECT_EQ(Clips, (std::vector<std::string>{monitor, "none", monitor, "none", "none"}));
+}
+
+// After a display change the unchanged monitor is clipped again; a moved or vanished one ends
+// the tool (exit code 0) with the clip released. A scale change keeps the window in place,
+// repaints for the new DPI and loads the cursors at its size: 32 px at 96 DPI, in proportion.
+TEST(PointerConfinement, DisplayAndScaleChangesKeepTheToolOnItsMonitorOrEndIt) {
+    Faked from("MonitorFromPoint", reinterpret_cast<void*>(&FakeMonitorFromPoint));
+    Faked info("GetMonitorInfoW", reinterpret_cast<void*>(&FakeGetMonitorInfoW));
+    Faked clip("ClipCursor", reinterpret_cast<void*>(&RecordClipCursor));
+    const struct {
+        UINT Message;
+        WORD Dpi;
+        RECT Place;
+        bool There;
+        std::vector<std::string> Clips; // an end releases twice: deactivated, destroyed
+    } cases[] = {
+        {WM_DISPLAYCHANGE, 0, LeftAbove, true, {"-640,-480,0,0"}},
+        {WM_DISPLAYCHANGE, 0, {-600, -480, 40, 0}, true, {"none", "none"}},
+        {WM_DISPLAYCHANGE, 0, LeftAbove, false, {"none", "none"}},
+        {WM_DPICHANGED, 144, LeftAbove, true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        MonitorPlace = LeftAbove;
+        MonitorThere = true;
+        ScreenDpi = 96;
+        HWND window = StartMainWindow();
+        ShowMainWindow(window);
+        MonitorPlace = c.Place;
+        MonitorThere = c.There;
+        Clips.clear();
+        MonitorQuery.clear();
+        PaintRecorder paints(window);
+        RECT suggested = {0, 0, 100, 100};
+        SendMessageW(window, c.Message, MAKEWPARAM(c.Dpi, c.Dpi),
+                     c.Dpi ? reinterpret_cast<LPARAM>(&suggested) : 0);
+        const bool ends = c.Clips.size() == 2;
+        EXPECT_EQ(Clips, c.Clips);
+        EXPECT_EQ(MonitorQuery, c.Dpi ? "" : Describe(-320, -240, MONITOR_DEFAULTTONULL, 0));
+        MSG quit = {};
+        EXPECT_EQ(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, ends);
+        EXPECT_EQ(quit.wParam, 0u) << "exit code";
+        EXPECT_EQ(IsWindow(window) == FALSE, ends);
+        if (ends) continue;
+        EXPECT_EQ(ClientOnScreen(window), "-640,-480,640,480");
+        EXPECT_EQ(ScreenDpi, c.Dpi ? c.Dpi : 96);
+        EXPECT_EQ(ShownCursorWidth(), c.Dpi ? c.Dpi / 3 : 32);
+        EXPECT_EQ(paints.Paints.size(), c.Dpi ? 1u : 0u) << "the read-out follows the DPI";
+        DestroyWindow(window);
+        PumpMessages();
+    }
 }
 
 } // namespace

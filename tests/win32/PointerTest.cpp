@@ -187,7 +187,7 @@ TEST_F(PointerTest, ClickInColourModeCopiesTheLastSampledColour) {
     EXPECT_EQ(ClipboardText(), expected);
 }
 
-TEST_F(PointerTest, ColourSampleReadsThePictureUnderTheReadoutAndAllOnesOutsideIt) {
+TEST_F(PointerTest, ColourSampleReadsThePictureUnderTheReadoutAndNothingOffTheWindow) {
     ColorMode = true;
     Move(500, 100);
     int textX = -1;
@@ -199,6 +199,11 @@ TEST_F(PointerTest, ColourSampleReadsThePictureUnderTheReadoutAndAllOnesOutsideI
     EXPECT_EQ(PickedColor, PatternColor(textX, row));
     Move(-3, 10);
     EXPECT_EQ(PickedColor, 0xFFFFFFFFu);
+    EXPECT_TRUE(ReadoutShows(L"X: 0, Y: 10", height - 30)) << "the edge pixel, and no colour";
+    PutClipboardText(L"kept");
+    Press(-3, 10);
+    Release(-3, 10);
+    EXPECT_EQ(ClipboardText(), L"kept");
 }
 
 TEST_F(PointerTest, SecondPressOfADoubleClickStartsNoMarking) {
@@ -211,13 +216,16 @@ TEST_F(PointerTest, SecondPressOfADoubleClickStartsNoMarking) {
     EXPECT_EQ(MarkBox.Right, ToMicro(61));
 }
 
-TEST_F(PointerTest, PositionsLeftOfTheScreenStayNegative) {
+TEST_F(PointerTest, PositionsOffTheWindowReadAsItsNearestPixel) {
     Press(-5, 10);
     Move(-20, -3);
-    EXPECT_EQ(MarkBox.Left, ToMicro(-20));
-    EXPECT_EQ(MarkBox.Top, ToMicro(-3));
-    EXPECT_EQ(MarkBox.Right, ToMicro(-4));
-    EXPECT_TRUE(ReadoutShows(L"X: -20, Y: -3    Size: 16 X 14", height - 30));
+    EXPECT_EQ(MarkBox.Left, 0);
+    EXPECT_EQ(MarkBox.Top, 0);
+    EXPECT_EQ(MarkBox.Right, ToMicro(1));
+    EXPECT_TRUE(ReadoutShows(L"X: 0, Y: 0    Size: 1 X 11", height - 30));
+    Move(width + 40, height + 7);
+    EXPECT_EQ(MarkBox.Right, ToMicro(width));
+    EXPECT_EQ(MarkBox.Bottom, ToMicro(height));
 }
 
 TEST_F(PointerTest, PanStepsRepaintEverythingAndAStillRightClickNothing) {

@@ -150,7 +150,8 @@ std::string BrokenInvariant() {
     wchar_t text[ReadoutTextLength];
     if (ColorMode) {
         FormatColorText(&MarkBox, text);
-        if (!std::regex_match(text, colour)) return "colour text";
+        const bool none = PickedColor == NoColor && std::regex_match(text, position);
+        if (!none && !std::regex_match(text, colour)) return "colour text";
     } else if (Marking) {
         FormatSizeText(&MarkBox, text);
         if (!std::regex_match(text, size)) return "size text";

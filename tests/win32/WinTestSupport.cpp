@@ -134,9 +134,24 @@ std::vector<COLORREF> ReadWindowPixels(HWND window, int width, int height) {
     return pixels;
 }
 
+bool WaitForDesktopPattern(int width, int height) {
+    for (int tries = 0; tries < 300; ++tries, Sleep(100)) {
+        HDC screen = GetDC(nullptr);
+        const auto pixels = ReadPixels(screen, width, height);
+        ReleaseDC(nullptr, screen);
+        bool pattern = true;
+        for (int y = 0; y < height && pattern; ++y)
+            for (int x = 0; x < width && pattern; ++x)
+                pattern = pixels[static_cast<size_t>(y * width + x)] == PatternColor(x, y);
+        if (pattern) return true;
+    }
+    return false;
+}
+
 void ShownWindowTest::SetUp() {
     width = GetSystemMetrics(SM_CXSCREEN);
     height = GetSystemMetrics(SM_CYSCREEN);
+    ASSERT_TRUE(WaitForDesktopPattern(width, height)) << "the desktop never showed the pattern";
     ResetAppState(width, height);
     SetCursorPos(width / 2, height / 2);
     window = StartMainWindow();

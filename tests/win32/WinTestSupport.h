@@ -11,6 +11,11 @@
 // The colour that the desktop test pattern shows at screen pixel (x, y).
 COLORREF PatternColor(int x, int y);
 
+// Waits until the whole screen shows the desktop pattern, as a snapshot needs it: a window of
+// an earlier test, in another process and Wine server, can stay on the screen a moment after
+// it closed. False if it never does (30 s).
+bool WaitForDesktopPattern(int width, int height);
+
 // Records the module handle and the monitor to freeze and registers the class, as start-up does.
 void PrepareStartUp();
 
