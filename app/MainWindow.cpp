@@ -11,6 +11,8 @@
 #include "core/Surfaces.h"
 #include "measure/ColorMode.h"
 #include "measure/CopyReadout.h"
+#include "measure/EdgeInput.h"
+#include "measure/Edges.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
 #include "ui/CursorCycle.h"
@@ -40,6 +42,7 @@ bool OnCreate(HWND window) {
            ToPlatformInt(MonitorTop), SRCCOPY);
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
     ForgetComposedFrame();
+    ForgetEdgeScans();
     SelectFonts(screen);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
@@ -96,6 +99,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam == VK_F1) ShowHelpScreen();
         OnZoomKeyDown(window, wParam);
         OnArrowKey(window, wParam);
+        OnEdgeKey(window, wParam, lParam);
         break;
     case WM_CHAR:
         if (wParam == 13) {
@@ -120,6 +124,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             OnPointerMove(window, lParam);
         break;
     case WM_LBUTTONDOWN:
+        NoteSnapBackground(lParam);
         OnLeftButtonDown(window, lParam);
         break;
     case WM_LBUTTONUP:

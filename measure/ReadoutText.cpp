@@ -1,6 +1,8 @@
 #include "measure/ReadoutText.h"
 
 #include "core/AppState.h"
+#include "measure/Edges.h"
+#include "measure/MeasuredBox.h"
 #include "measure/ScaledUnits.h"
 #include "view/ShownPixel.h"
 
@@ -55,16 +57,27 @@ PixelPoint WritePosition(TextWriter& out, const MicroBox& box) {
 
 // On a scaled display, the same two numbers in the units designs use, e.g.
 // "    (361 X 240 at 150 %)"; nothing at 100 %.
-void WriteScaled(TextWriter& out, std::int64_t a, const char* between, std::int64_t b) {
+void WriteScaled(TextWriter& out, std::int64_t a, const char* between, std::int64_t b,
+                 const char* lead = "    (") {
     const int percent = ScalePercent(ScreenDpi);
     if (percent == 100) return;
-    out.Put("    (");
+    out.Put(lead);
     out.Number(ToScaledUnits(a, ScreenDpi));
     out.Put(between);
     out.Number(ToScaledUnits(b, ScreenDpi));
     out.Put(" at ");
     out.Number(percent);
     out.Put(" %)");
+}
+
+// "    Size: 6 X 4" and the like, with the scaled figures after `lead` on a scaled display.
+void WriteExtent(TextWriter& out, const char* label, std::int64_t width, std::int64_t height,
+                 const char* lead = "    (") {
+    out.Put(label);
+    out.Number(width);
+    out.Put(" X ");
+    out.Number(height);
+    WriteScaled(out, width, " X ", height, lead);
 }
 
 } // namespace
@@ -75,13 +88,7 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     // From the first to the last covered pixel, both counted; the last lies one whole pixel
     // inside the exclusive right and bottom edges.
     const PixelPoint last = ShownAt(box->Right - MicroPerPixel, box->Bottom - MicroPerPixel);
-    const std::int64_t width = last.X - first.X + 1;
-    const std::int64_t height = last.Y - first.Y + 1;
-    out.Put("    Size: ");
-    out.Number(width);
-    out.Put(" X ");
-    out.Number(height);
-    WriteScaled(out, width, " X ", height);
+    WriteExtent(out, "    Size: ", last.X - first.X + 1, last.Y - first.Y + 1);
     return out.Finish();
 }
 
@@ -116,8 +123,32 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     return out.Finish();
 }
 
+// Edges mode's texts: the snapped box's size, or the spacing around the pointer, and the
+// tolerance that finds them.
+int FormatEdgeText(wchar_t (&text)[ReadoutTextLength]) {
+    TextWriter out{text, ReadoutTextLength};
+    if (Marking) {
+        const PixelRect box = MeasuredBox();
+        out.Put("X: ");
+        out.Number(box.Left);
+        out.Put(", Y: ");
+        out.Number(box.Top);
+        WriteExtent(out, "    Size: ", box.Right - box.Left, box.Bottom - box.Top);
+    } else {
+        WritePosition(out, MarkBox);
+        if (ShowsSpacing()) {
+            const PixelRect runs = SpacingRuns();
+            WriteExtent(out, "    Spacing: ", runs.Right - runs.Left, runs.Bottom - runs.Top, " (");
+        }
+    }
+    out.Put("    Tolerance: ");
+    out.Number(EdgeTolerance);
+    return out.Finish();
+}
+
 int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
     if (ColorMode) return FormatColorText(&MarkBox, text);
+    if (EdgesOn) return FormatEdgeText(text);
     if (Marking) return FormatSizeText(&MarkBox, text);
     return FormatPositionText(&MarkBox, text);
 }

@@ -2,6 +2,7 @@
 // those pixels: the rest of the back buffer already shows the state.
 #pragma once
 
+#include "measure/Edges.h"
 #include "measure/ReadoutText.h"
 #include "ui/FrameGeometry.h"
 
@@ -16,11 +17,13 @@ struct FrameLayout {
     PixelRect Outline; // the snapped outline's rectangle, right and bottom exclusive
     PixelRect Readout; // the cells of the read-out text
     std::array<wchar_t, ReadoutTextLength> Text = {};
+    CrossLines Cross = {}; // edges mode's cross; no lines when it is not shown
 };
 
 // The rectangles in which `next` can differ from `last` on a width x height window: all of
 // it when nothing was composed yet or the view changed; else the lines of both outlines if
-// the outline changed, and both read-out texts if the text or its place changed.
+// the outline changed, both crosses if the cross changed, and both read-out texts if the text
+// or its place changed.
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height);
 

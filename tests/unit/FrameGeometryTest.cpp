@@ -1,5 +1,6 @@
 #include "ui/FrameGeometry.h"
 #include "core/ReadoutPlace.h"
+#include "view/ShownPixel.h"
 #include "unit/StateFixture.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,11 @@ TEST(PlanStretch, EachSnapshotPixelCoversZoomWindowPixelsAtTheTrueOrigin) {
         EXPECT_LE(plan.SourceX + plan.SourceWidth, c.Screen) << "never past the snapshot";
         EXPECT_GE(plan.DestX + plan.SourceWidth * c.Zoom, c.Screen) << "the window covered";
     }
+}
+
+// The box's outline: the cells of the pixels it covers.
+PixelRect SnapOutline(const MicroBox& box, MicroCoord originX, MicroCoord originY, int zoom) {
+    return CellsOf(CoveredPixels(box, originX, originY, zoom), originX, originY, zoom);
 }
 
 TEST(SnapOutline, SnapsOutwardToTheMagnifiedGrid) {

@@ -3,6 +3,7 @@
 
 #include "core/AppState.h"
 #include "core/MonitorOrigin.h"
+#include "measure/Edges.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,8 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     PanLastX = PanLastY = PanRemainderX = PanRemainderY = 0;
     SizeCursorId = 0;
     ColorCursorId = 105;
+    EdgesOn = false;
+    EdgeTolerance = FirstEdgeTolerance;
 }
 
 class FreshState : public ::testing::Test {

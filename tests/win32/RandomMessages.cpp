@@ -54,6 +54,10 @@ RandomMessage MessageGenerator::Next() {
         if (character == 27) character = NextCharacter++ % 65536; // Escape would end the run
         return {WM_CHAR, character, repeat};
     }
+    if (!Hostile && kind == 19) { // edges on and off, and the tolerance
+        static constexpr WPARAM EdgeKeys[] = {'E', 'E', VK_PRIOR, VK_NEXT};
+        return {WM_KEYDOWN, EdgeKeys[Random() % 4], repeat};
+    }
     static constexpr wchar_t Keys[] = L"1234567890123456789  \r\r";
     return {WM_CHAR, static_cast<WPARAM>(Keys[Random() % 23]), repeat};
 }

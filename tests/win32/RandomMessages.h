@@ -17,8 +17,8 @@ struct RandomMessage {
 
 class MessageGenerator {
   public:
-    // Without `hostile` the keys are the tool's own (digits, Space, Enter); with it, every
-    // 16-bit character but Escape and a key-down of every virtual key but F1, in turn.
+    // Without `hostile` the keys are the tool's own (digits, Space, Enter, E, Page Up and Down);
+    // with it, every 16-bit character but Escape and a key-down of every key but F1, in turn.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
     RandomMessage Next();
 
