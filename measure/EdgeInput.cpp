@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/MessagePoint.h"
 #include "core/PixelRows.h"
+#include "core/PlatformRect.h"
 #include "core/Repaint.h"
 #include "measure/Edges.h"
 #include "view/ShownPixel.h"
@@ -18,11 +19,18 @@ void OnEdgeKey(HWND window, WPARAM key, LPARAM lParam) {
         EdgesOn = !EdgesOn;
     else
         EdgeTolerance = NextTolerance(EdgeTolerance, key == VK_PRIOR);
-    // The read-out changes with either. The cross and the outline change elsewhere, and the
-    // paint adds what it finds changed to the update region: marking their lines here as well
-    // made the platform's work on the larger region cost more than that.
+    // The read-out changes with either; the paint adds the cross and the outline, where they
+    // changed, to the update region.
     InvalidateReadoutStrips(window);
     RepaintFrame(window);
+}
+
+void InvalidateCross(HWND window) {
+    if (!ShowsSpacing()) return;
+    for (const PixelRect& band : CrossBands(ShownCross())) {
+        const RECT area = ToRect(band);
+        if (area.left < area.right) InvalidateFrameArea(window, &area);
+    }
 }
 
 void NoteSnapBackground(LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include "core/PointerOnScreen.h"
 #include "core/Repaint.h"
 #include "measure/Clipboard.h"
+#include "measure/EdgeInput.h"
 #include "measure/FrameSample.h"
 #include "measure/MarkBox.h"
 
@@ -27,12 +28,14 @@ void OnLeftButtonDown(HWND window, LPARAM lParam) {
 
 void OnPointerMove(HWND window, LPARAM lParam) {
     InvalidateReadoutStrips(window);
+    InvalidateCross(window); // as it stands, and below as it will
     CursorX = MessageX(lParam);
     CursorY = MessageY(lParam);
     if (ColorMode)
         SampleFrameColor(ToPlatformInt(RoundMicro(CursorX)), ToPlatformInt(RoundMicro(CursorY)));
     InvalidateBoxOutline(window, &MarkBox);
     if (FollowPointerWithBox()) InvalidateBoxOutline(window, &MarkBox);
+    InvalidateCross(window);
     RepaintFrame(window);
 }
 
