@@ -11,6 +11,8 @@
 #include "core/Surfaces.h"
 #include "measure/ColorMode.h"
 #include "measure/CopyReadout.h"
+#include "measure/EdgeInput.h"
+#include "measure/Edges.h"
 #include "measure/PointerHandlers.h"
 #include "ui/ComposeFrame.h"
 #include "ui/CursorCycle.h"
@@ -49,6 +51,7 @@ bool OnCreate(HWND window) {
            ToPlatformInt(MonitorTop), SRCCOPY | CAPTUREBLT);
     BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
     ForgetComposedFrame();
+    ForgetEdgeScans();
     SelectFonts(screen);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
@@ -138,6 +141,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam == 'F') StepColorFormat(window);
         if (wParam == 'G') TogglePixelGrid(window);
         OnUnpinKey(window, wParam);
+        OnEdgeKey(window, wParam, lParam);
         break;
     case WM_CHAR:
         if (wParam == 13) {
@@ -166,6 +170,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnZoomWheel(window, wParam);
         break;
     case WM_LBUTTONDOWN:
+        NoteSnapBackground(lParam);
         OnLeftButtonDown(window, lParam);
         break;
     case WM_LBUTTONUP:

@@ -8,7 +8,9 @@
 #include "app/MainWindow.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
+#include "core/PixelRows.h"
 #include "core/Repaint.h"
+#include "measure/Edges.h"
 #include "measure/Pins.h"
 #include "ui/ComposeFrame.h"
 #include "ui/Fonts.h"
@@ -294,10 +296,62 @@ void PrintGrid(const std::vector<GridRow>& rows) {
     std::fflush(stdout);
 }
 
+// Edges mode at zoom 1, in the same table as the moves: a pointer move with the cross on the
+// detailed snapshot ("edges", runs of at most 64 pixels) and on a white one with a 100 x 100
+// black object in the middle ("edges blank": the cross spans the screen); a move while marking
+// a 1000 x 1000 box around that object ("snap 1000"); a move at the far corner of a
+// whole-screen box that holds no content ("snap screen"); and Page Up and Page Down in turn
+// while that box is marked ("tolerance"), each of which scans all of it again.
+void BenchEdges(HWND window, const ScreenSize& size, int reps, std::vector<MoveRow>* rows) {
+    auto moves = [&](const char* state, int x, int y, int d) {
+        int step = 0;
+        rows->push_back({size, 1, state, Measure(reps, false, [&] {
+                             const int at = ++step % 2 * d;
+                             SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x + at, y + at));
+                         })});
+    };
+    SetZoom(1);
+    EdgesOn = true;
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    moves("edges", size.Width - 200, size.Height - 150, 1);
+
+    const int cx = size.Width / 2, cy = size.Height / 2;
+    PatBlt(SnapshotDC, 0, 0, size.Width, size.Height, WHITENESS);
+    PatBlt(SnapshotDC, cx - 50, cy - 50, 100, 100, BLACKNESS);
+    GdiFlush();
+    ForgetEdgeScans(); // the same bits hold another picture now
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    moves("edges blank", cx + 300, cy + 200, 1);
+
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cx - 500, cy - 500));
+    SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(cx + 499, cy + 499));
+    moves("snap 1000", cx + 499, cy + 499, 1);
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(cx + 499, cy + 499));
+
+    PatBlt(SnapshotDC, 0, 0, size.Width, size.Height, WHITENESS);
+    GdiFlush();
+    ForgetEdgeScans();
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
+    SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(size.Width - 1, size.Height - 1));
+    moves("snap screen", size.Width - 2, size.Height - 2, 1);
+    int step = 0;
+    rows->push_back({size, 1, "tolerance", Measure(reps, false, [&] {
+                         SendMessageW(window, WM_KEYDOWN, ++step % 2 ? VK_PRIOR : VK_NEXT,
+                                      0x01490001);
+                     })});
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(size.Width - 2, size.Height - 2));
+    EdgesOn = false;
+    FillSnapshot(size);
+    GdiFlush();
+    ForgetEdgeScans();
+}
+
 void PrintMoves(const char* title, const std::vector<MoveRow>& rows, const std::vector<Row>& floors,
                 const std::vector<Timing>& cycles) {
     std::printf("\n%s\n", title);
-    std::printf("%-11s %4s %-8s  %8s %8s  %13s  %14s  %6s  %6s\n", "size", "zoom", "state",
+    std::printf("%-11s %4s %-11s  %8s %8s  %13s  %14s  %6s  %6s\n", "size", "zoom", "state",
                 "median", "max", "floor median", "platform cycle", "/floor", "/cycle");
     for (const MoveRow& r : rows) {
         double floor = 0, cycle = 0;
@@ -306,7 +360,7 @@ void PrintMoves(const char* title, const std::vector<MoveRow>& rows, const std::
                 floor = floors[i].Floor.Median;
                 cycle = cycles[i / 2].Median; // two rows (zooms) per size
             }
-        std::printf("%5dx%-5d %4d %-8s  %8.3f %8.3f  %13.3f  %14.3f  %6.2f  %6.2f\n", r.Size.Width,
+        std::printf("%5dx%-5d %4d %-11s  %8.3f %8.3f  %13.3f  %14.3f  %6.2f  %6.2f\n", r.Size.Width,
                     r.Size.Height, r.Zoom, r.State, r.Move.Median, r.Move.Max, floor, cycle,
                     floor > 0 ? r.Move.Median / floor : 0.0,
                     cycle > 0 ? r.Move.Median / cycle : 0.0);
@@ -437,6 +491,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
     }
     BenchMoves(window, size, reps, moves);
     BenchWholeRepaints(window, size, reps, wholes);
+    BenchEdges(window, size, reps, moves);
     BenchGrid(window, size, reps, grids);
     cycles->push_back(BarePaintCycle(size, reps));
 

@@ -2,9 +2,6 @@
 
 #include "core/Handles.h"
 
-PixelRows SnapshotPixels;
-PixelRows FramePixels;
-
 namespace {
 
 HBITMAP CreateSurface(HDC screen, int width, int height, PixelRows& pixels) {

@@ -6,9 +6,6 @@
 
 #include <windows.h>
 
-extern PixelRows SnapshotPixels;
-extern PixelRows FramePixels;
-
 // Makes SnapshotDC and FrameDC with their bitmaps; false, with nothing kept, when either of them
 // cannot be made.
 bool CreateSurfaces(HDC screen, int width, int height);

@@ -1,10 +1,15 @@
 #include "measure/MeasuredBox.h"
 
 #include "core/AppState.h"
+#include "measure/Edges.h"
 #include "view/ShownPixel.h"
 
+PixelRect DraggedBox() {
+    return CoveredPixels(MarkBox, ViewOriginX, ViewOriginY, ZoomFactor);
+}
+
 PixelRect MeasuredBox() {
-    const PixelPoint first = ShownAt(MarkBox.Left, MarkBox.Top);
-    const PixelPoint last = ShownAt(MarkBox.Right - MicroPerPixel, MarkBox.Bottom - MicroPerPixel);
-    return {first.X, first.Y, last.X + 1, last.Y + 1};
+    const PixelRect dragged = DraggedBox();
+    if (!EdgesOn || !Marking || ColorMode) return dragged;
+    return SnapContent(dragged).value_or(dragged);
 }

@@ -1,8 +1,13 @@
-// The box that the read-out reports while a box is being marked.
+// The box the read-out reports while marking, in snapshot pixels. No platform calls.
 #pragma once
 
 #include "geometry/MicroCoord.h"
 
-// MarkBox as the size read-out names it, in snapshot pixels: from the pixel shown at its
-// top-left corner to the one shown at its last covered pixel; right and bottom exclusive.
+// The box in snapshot pixels, right and bottom exclusive: while edges are on and a box being
+// marked holds content, the snapped box, the smallest holding every pixel that differs from the
+// pixel pressed on by more than the tolerance; else the box as dragged (the pointer's pixel
+// when nothing is being marked).
 PixelRect MeasuredBox();
+
+// The box as dragged, in snapshot pixels, from its first to its last covered pixel.
+PixelRect DraggedBox();

@@ -6,6 +6,7 @@
 #include "core/PointerOnScreen.h"
 #include "core/Repaint.h"
 #include "measure/CopyReadout.h"
+#include "measure/EdgeInput.h"
 #include "measure/FrameSample.h"
 #include "measure/MarkBox.h"
 
@@ -27,6 +28,7 @@ void OnLeftButtonDown(HWND window, LPARAM lParam) {
 
 void OnPointerMove(HWND window, LPARAM lParam) {
     InvalidateReadoutStrips(window);
+    InvalidateCross(window); // as it stands, and below as it will
     CursorX = ClientX(lParam);
     CursorY = ClientY(lParam);
     // Sampled where the pointer really is: off the window there is no colour to show.
@@ -35,6 +37,7 @@ void OnPointerMove(HWND window, LPARAM lParam) {
                          ToPlatformInt(RoundMicro(MessageY(lParam))));
     InvalidateBoxOutline(window, &MarkBox);
     if (FollowPointerWithBox()) InvalidateBoxOutline(window, &MarkBox);
+    InvalidateCross(window);
     RepaintFrame(window);
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/AppState.h"
 #include "measure/ColorFormats.h"
+#include "measure/Edges.h"
+#include "measure/MeasuredBox.h"
 #include "measure/ScaledUnits.h"
 #include "view/ShownPixel.h"
 
@@ -56,16 +58,33 @@ PixelPoint WritePosition(TextWriter& out, const MicroBox& box) {
 
 // On a scaled display, the same two numbers in the units designs use, e.g.
 // "    (361 X 240 at 150 %)"; nothing at 100 %.
-void WriteScaled(TextWriter& out, std::int64_t a, const char* between, std::int64_t b) {
+void WriteScaled(TextWriter& out, std::int64_t a, const char* between, std::int64_t b,
+                 const char* lead = "    (") {
     const int percent = ScalePercent(ScreenDpi);
     if (percent == 100) return;
-    out.Put("    (");
+    out.Put(lead);
     out.Number(ToScaledUnits(a, ScreenDpi));
     out.Put(between);
     out.Number(ToScaledUnits(b, ScreenDpi));
     out.Put(" at ");
     out.Number(percent);
     out.Put(" %)");
+}
+
+// "    Size: 6 X 4" and the like, with the scaled figures after `lead` on a scaled display.
+void WriteExtent(TextWriter& out, const char* label, std::int64_t width, std::int64_t height,
+                 const char* lead = "    (") {
+    out.Put(label);
+    out.Number(width);
+    out.Put(" X ");
+    out.Number(height);
+    WriteScaled(out, width, " X ", height, lead);
+}
+
+// "X: .., Y: ..    Size: W X H" for a box of snapshot pixels.
+void WriteBoxSize(TextWriter& out, const PixelRect& box) {
+    WritePoint(out, {box.Left, box.Top});
+    WriteExtent(out, "    Size: ", box.Right - box.Left, box.Bottom - box.Top);
 }
 
 } // namespace
@@ -80,14 +99,7 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
 
 int FormatSizeLine(const PixelRect& box, wchar_t (&text)[ReadoutTextLength]) {
     TextWriter out{text, ReadoutTextLength};
-    WritePoint(out, {box.Left, box.Top});
-    const std::int64_t width = box.Right - box.Left;
-    const std::int64_t height = box.Bottom - box.Top;
-    out.Put("    Size: ");
-    out.Number(width);
-    out.Put(" X ");
-    out.Number(height);
-    WriteScaled(out, width, " X ", height);
+    WriteBoxSize(out, box);
     return out.Finish();
 }
 
@@ -121,8 +133,27 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     return out.Finish();
 }
 
+// Edges mode's texts: the snapped box's size, or the spacing around the pointer, and the
+// tolerance that finds them.
+int FormatEdgeText(wchar_t (&text)[ReadoutTextLength]) {
+    TextWriter out{text, ReadoutTextLength};
+    if (Marking) {
+        WriteBoxSize(out, MeasuredBox());
+    } else {
+        WritePosition(out, MarkBox);
+        if (ShowsSpacing()) {
+            const PixelRect runs = SpacingRuns();
+            WriteExtent(out, "    Spacing: ", runs.Right - runs.Left, runs.Bottom - runs.Top, " (");
+        }
+    }
+    out.Put("    Tolerance: ");
+    out.Number(EdgeTolerance);
+    return out.Finish();
+}
+
 int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
     if (ColorMode) return FormatColorText(&MarkBox, text);
+    if (EdgesOn) return FormatEdgeText(text);
     if (Marking) return FormatSizeText(&MarkBox, text);
     return FormatPositionText(&MarkBox, text);
 }

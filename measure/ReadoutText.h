@@ -15,6 +15,11 @@ int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 // it; for NoColor an empty ColorWebText and the position text.
 int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 
+// Edges mode's line in size mode: while marking, the position and size of the box as it
+// snaps; else the pointer's position and the spacing of the runs through it; then the
+// tolerance.
+int FormatEdgeText(wchar_t (&text)[ReadoutTextLength]);
+
 // The line of the current state, of MarkBox: colour in colour mode, else the box's size while
-// marking, else the position.
+// marking, else the position; edges mode's line while edges are on.
 int FormatReadout(wchar_t (&text)[ReadoutTextLength]);

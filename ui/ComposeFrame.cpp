@@ -6,11 +6,14 @@
 #include "core/ReadoutPlace.h"
 #include "core/Repaint.h"
 #include "core/Surfaces.h"
+#include "measure/Edges.h"
+#include "measure/MeasuredBox.h"
 #include "measure/ReadoutText.h"
 #include "ui/FrameChanges.h"
 #include "ui/PictureRows.h"
 #include "ui/PinDrawing.h"
 #include "view/PixelGrid.h"
+#include "view/ShownPixel.h"
 
 #include <algorithm>
 #include <iterator>
@@ -92,7 +95,8 @@ void PlanFrame(HDC dc, Readout& frame) {
     layout.Composed = true;
     layout.View = CurrentView();
     layout.HasOutline = !ColorMode && Marking;
-    layout.Outline = SnapOutline(MarkBox, ViewOriginX, ViewOriginY, ZoomFactor);
+    layout.Outline = CellsOf(MeasuredBox(), ViewOriginX, ViewOriginY, ZoomFactor);
+    layout.Cross = ShownCross();
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
     layout.Pins = PlanPins(dc, layout.View);
 }
@@ -105,14 +109,30 @@ void DrawPictures(const StretchPlan& view, const std::vector<PixelRect>& picture
         DrawPicture(SnapshotPixels, FramePixels, view, r);
 }
 
+// Edges mode's cross, in the outline's pen; cheap enough to draw whole whenever anything changed.
+void DrawCross(HDC dc, const CrossLines& cross) {
+    HGDIOBJ oldPen = SelectObject(dc, MarkPen);
+    for (const PixelRect& line : cross.Lines) {
+        if (line.Left >= line.Right || line.Top >= line.Bottom) continue;
+        const RECT r = ToRect(line);
+        MoveToEx(dc, r.left, r.top, nullptr);
+        if (r.right - r.left > 1)
+            LineTo(dc, r.right, r.top);
+        else
+            LineTo(dc, r.left, r.bottom);
+    }
+    SelectObject(dc, oldPen);
+}
+
 // Draws over the picture where the frame changed: the pins and the outline that a change
-// reaches, then the text, which lies on top of all. Where they overlap, only a drawing clipped
-// to the changes keeps what lies on top outside them.
+// reaches, the cross, then the text, which lies on top of all. Where they overlap, only a
+// drawing clipped to the changes keeps what lies on top outside them.
 void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& changes) {
     if (changes.empty()) return;
     DrawPins(dc, frame.Layout.Pins, changes);
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
+    DrawCross(dc, frame.Layout.Cross);
     TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Layout.Text.data(),
              frame.Length);
 }
@@ -125,8 +145,8 @@ HRGN RegionOfRects(const std::vector<PixelRect>& rects) {
 }
 
 // Before painting: a change outside the areas handed to the platform (a read-out line wider
-// than its strips, for one) is added to the update region, so that the window never falls
-// behind the frame.
+// than its strips, edges mode's cross and snapped outline) is added to the update region, so
+// that the window never falls behind the frame.
 void InvalidateChangesOutside(HWND window, HRGN changed, HRGN given, bool givenWhole) {
     if (givenWhole) return;
     HRGN outside = CreateRectRgn(0, 0, 0, 0);

@@ -65,6 +65,11 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
         if (last.HasOutline) AddOutline(rects, last.Outline);
         if (next.HasOutline) AddOutline(rects, next.Outline);
     }
+    if (last.Cross != next.Cross) {
+        for (const CrossLines* cross : {&last.Cross, &next.Cross})
+            for (const PixelRect& line : cross->Lines)
+                if (!IsEmpty(line)) rects.push_back(line);
+    }
     if (last.Readout != next.Readout || last.Text != next.Text) {
         rects.push_back(last.Readout);
         rects.push_back(next.Readout);

@@ -2,6 +2,7 @@
 // those pixels: the rest of the back buffer already shows the state.
 #pragma once
 
+#include "measure/Edges.h"
 #include "measure/ReadoutText.h"
 #include "ui/FrameGeometry.h"
 #include "ui/PinGeometry.h"
@@ -18,12 +19,13 @@ struct FrameLayout {
     PixelRect Readout; // the cells of the read-out text
     std::array<wchar_t, ReadoutTextLength> Text = {};
     std::vector<PinLayout> Pins = {}; // the pins on the window, in order of ids
+    CrossLines Cross = {};            // edges mode's cross; no lines when it is not shown
 };
 
 // The rectangles in which `next` can differ from `last` on a width x height window: all of
 // it when nothing was composed yet or the view changed; else the lines of both outlines if
-// the outline changed, both read-out texts if the text or its place changed, and the lines
-// and labels of the pins that only one of them shows.
+// the outline changed, both crosses if the cross changed, both read-out texts if the text or
+// its place changed, and the lines and labels of the pins that only one of them shows.
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height);
 

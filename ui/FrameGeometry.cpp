@@ -30,15 +30,3 @@ StretchPlan PlanStretch(MicroCoord originX, MicroCoord originY, MicroCoord scree
     plan.SourceHeight = CoveringCount(plan.SourceY, plan.DestY, h, h, zoom);
     return plan;
 }
-
-PixelRect SnapOutline(const MicroBox& box, MicroCoord originX, MicroCoord originY, int zoom) {
-    auto first = [&](MicroCoord edge, MicroCoord origin) {
-        return CellStart(ShownPixel(edge, origin, zoom), origin, zoom);
-    };
-    // The last covered pixel lies one whole pixel inside the exclusive edge.
-    auto last = [&](MicroCoord edge, MicroCoord origin) {
-        return first(edge - MicroPerPixel, origin) + zoom;
-    };
-    return {first(box.Left, originX), first(box.Top, originY), last(box.Right, originX),
-            last(box.Bottom, originY)};
-}

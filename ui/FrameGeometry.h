@@ -1,5 +1,4 @@
-// Where each part of a frame goes: the snapshot's source rectangle and the snapped box
-// outline.
+// Where the picture goes: the snapshot's source rectangle and where it lands.
 #pragma once
 
 #include "geometry/MicroCoord.h"
@@ -20,7 +19,3 @@ struct StretchPlan {
 };
 StretchPlan PlanStretch(MicroCoord originX, MicroCoord originY, MicroCoord screenWidth,
                         MicroCoord screenHeight, int zoom);
-
-// The box outline snapped outward to the cells of the first and last pixel the box covers in
-// the view with the given origin; right and bottom exclusive.
-PixelRect SnapOutline(const MicroBox& box, MicroCoord originX, MicroCoord originY, int zoom);

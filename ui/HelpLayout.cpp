@@ -32,14 +32,16 @@ PanelFit FitHelpPanel(std::vector<PanelRect> texts, PanelRect button, int width,
         right = std::max(right, text->Right);
     }
     const int grownWidth = std::max(width, right + margin);
-    MoveTo(button, button.Left + grownWidth - width, button.Top);
+    const int grownHeight = std::max(height, reached + margin);
+    const int belowButton = height - button.Bottom;
+    // The button keeps its distance from the bottom right corner as the panel grows.
+    MoveTo(button, button.Left + grownWidth - width, button.Top + grownHeight - height);
     const PanelRect keepClear = {button.Left - margin, button.Top - margin, button.Right + margin,
                                  button.Bottom + margin};
     const bool covered = std::any_of(texts.begin(), texts.end(), [&](const PanelRect& text) {
         return Overlap(text, keepClear);
     });
-    const int belowButton = height - button.Bottom;
-    if (covered) MoveTo(button, button.Left, reached + margin);
-    return {texts, button, grownWidth,
-            std::max({height, reached + margin, button.Bottom + belowButton})};
+    if (!covered) return {texts, button, grownWidth, grownHeight};
+    MoveTo(button, button.Left, reached + margin);
+    return {texts, button, grownWidth, std::max(grownHeight, button.Bottom + belowButton)};
 }

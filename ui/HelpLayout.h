@@ -19,7 +19,8 @@ struct PanelFit {
 };
 
 // Texts keep their places unless the text above reaches into one, which then moves down just
-// clear of it. The button, kept at its distance from the right edge, moves below the texts if
-// one would run under it. The panel grows to hold all with `margin` to spare; it never shrinks.
+// clear of it. The panel grows to hold all with `margin` to spare; it never shrinks. The button
+// keeps its distance from the bottom right corner, and moves below the texts if one would run
+// under it.
 PanelFit FitHelpPanel(std::vector<PanelRect> texts, PanelRect button, int width, int height,
                       int margin);

@@ -18,5 +18,22 @@ constexpr std::int64_t CellStart(std::int64_t pixel, MicroCoord origin, int zoom
     return (pixel - first) * zoom - fraction * zoom / MicroPerPixel;
 }
 
+// The window pixels that show snapshot pixels `pixels` (right and bottom exclusive both): from
+// the first window pixel of the first pixel's cell to one past the last one's.
+constexpr PixelRect CellsOf(const PixelRect& pixels, MicroCoord originX, MicroCoord originY,
+                            int zoom) {
+    return {CellStart(pixels.Left, originX, zoom), CellStart(pixels.Top, originY, zoom),
+            CellStart(pixels.Right, originX, zoom), CellStart(pixels.Bottom, originY, zoom)};
+}
+
+// The snapshot pixels that a window-space box covers in the view with the given origin, from the
+// one at its top-left corner to the one a whole pixel inside its exclusive right and bottom.
+constexpr PixelRect CoveredPixels(const MicroBox& box, MicroCoord originX, MicroCoord originY,
+                                  int zoom) {
+    return {ShownPixel(box.Left, originX, zoom), ShownPixel(box.Top, originY, zoom),
+            ShownPixel(box.Right - MicroPerPixel, originX, zoom) + 1,
+            ShownPixel(box.Bottom - MicroPerPixel, originY, zoom) + 1};
+}
+
 // The snapshot pixel that window position (x, y) shows in the current view.
 PixelPoint ShownAt(MicroCoord x, MicroCoord y);

@@ -14,7 +14,7 @@ BLACK = (0, 0, 0)
 SNAPSHOTS = {}
 # Rows that start a text line in the panel's first 150 px (at 96 DPI): every line but the one
 # that continues a line at x 163.
-LINE_STARTS = 18
+LINE_STARTS = 20
 
 
 def changed_box(shot):

@@ -27,14 +27,14 @@ def text_right_edge(shot):
     return max(x for x, _ in ink) if ink else None
 
 
-def outline_problem(shot, lines=OUTLINE):
+def outline_problem(shot, rects=OUTLINE):
     seen = set()
-    for left, top, right, bottom in lines:
+    for left, top, right, bottom in rects:
         for y in range(top, bottom):
             for x in range(left, right):
                 colour = shot.pixel(x, y)
                 if colour not in (RED, WHITE):
-                    return "outline pixel %d, %d is %s, not red or white" % (x, y, colour)
+                    return "dotted pixel %d, %d is %s, not red or white" % (x, y, colour)
                 seen.add(colour)
     return None if seen == {RED, WHITE} else "outline all %s, not dotted" % seen
 

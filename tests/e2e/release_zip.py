@@ -13,7 +13,7 @@ import zipfile
 from frozen_screen import quits_with
 from harness import Failure, Session, run
 
-PICTURES = ["docs/colour.png", "docs/help.png", "docs/marking.png", "docs/zoom.png"]
+PICTURES = ["docs/%s.png" % name for name in ("colour", "edges", "help", "marking", "zoom")]
 CONTENTS = sorted(["LICENSE", "README.md", "docs/", "tarvok.exe"] + PICTURES)
 
 

@@ -2,6 +2,7 @@
 #include "core/ReadoutPlace.h"
 #include "ui/HelpLayout.h"
 #include "unit/StateFixture.h"
+#include "view/ShownPixel.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,11 @@ TEST(PlanStretch, EachSnapshotPixelCoversZoomWindowPixelsAtTheTrueOrigin) {
         EXPECT_LE(plan.SourceX + plan.SourceWidth, c.Screen) << "never past the snapshot";
         EXPECT_GE(plan.DestX + plan.SourceWidth * c.Zoom, c.Screen) << "the window covered";
     }
+}
+
+// The box's outline: the cells of the pixels it covers.
+PixelRect SnapOutline(const MicroBox& box, MicroCoord originX, MicroCoord originY, int zoom) {
+    return CellsOf(CoveredPixels(box, originX, originY, zoom), originX, originY, zoom);
 }
 
 TEST(SnapOutline, SnapsOutwardToTheMagnifiedGrid) {
@@ -147,7 +153,7 @@ TEST(PictureAreas, ChangesLessTheNextOutlinesLinesWhichAChangeMayReach) {
 }
 
 // The help panel, 160 x 100 with its button at 100, 80 - 140, 95, fitted with a 7 px margin.
-TEST(FitHelpPanel, WidensWithTheButtonAndPushesOverlappedTextsAndACoveredButtonDown) {
+TEST(FitHelpPanel, GrowsWithTheButtonAtItsCornerAndPushesOverlappedTextsAndACoveredButtonDown) {
     const auto edges = [](const PanelRect& r) {
         return std::tuple(r.Left, r.Top, r.Right, r.Bottom);
     };
@@ -162,6 +168,10 @@ TEST(FitHelpPanel, WidensWithTheButtonAndPushesOverlappedTextsAndACoveredButtonD
     EXPECT_EQ(edges(tall.Texts[1]), std::tuple(10, 30, 100, 50));
     EXPECT_EQ(edges(tall.Button), std::tuple(100, 97, 140, 112));
     EXPECT_EQ(std::pair(tall.Width, tall.Height), std::pair(160, 117));
+    // Texts that reach lower beside the button take it down with the bottom edge.
+    const PanelFit longer = FitHelpPanel({{10, 90, 60, 110}}, {100, 80, 140, 95}, 160, 100, 7);
+    EXPECT_EQ(edges(longer.Button), std::tuple(100, 97, 140, 112));
+    EXPECT_EQ(std::pair(longer.Width, longer.Height), std::pair(160, 117));
 }
 
 } // namespace

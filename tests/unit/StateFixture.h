@@ -3,6 +3,7 @@
 
 #include "core/AppState.h"
 #include "core/MonitorOrigin.h"
+#include "measure/Edges.h"
 #include "measure/Pins.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,8 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     SizeCursorId = 0;
     ColorCursorId = 105;
     Pins.clear();
+    EdgesOn = false;
+    EdgeTolerance = FirstEdgeTolerance;
 }
 
 class FreshState : public ::testing::Test {

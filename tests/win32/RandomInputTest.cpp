@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
+#include "measure/Edges.h"
 #include "measure/Pins.h"
 #include "measure/ReadoutText.h"
 #include "ui/ComposeFrame.h"
@@ -68,7 +69,7 @@ std::string FirstDifference(const DibCanvas& seen, const DibCanvas& expected, in
     return "";
 }
 
-// The main window on an odd-sized screen whose snapshot has detail in every pixel.
+// The main window on an odd-sized screen whose snapshot has flat blocks and detail everywhere else.
 class RandomInputTest : public ::testing::Test {
   protected:
     static constexpr int Width = 1366;
@@ -83,7 +84,10 @@ class RandomInputTest : public ::testing::Test {
         auto* bits = static_cast<DWORD*>(pattern.Bits);
         for (int y = 0; y < Height; ++y)
             for (int x = 0; x < Width; ++x)
-                bits[y * Width + x] = static_cast<DWORD>(x * 7 ^ y * 13) & 0xFFFFFF;
+                bits[y * Width + x] = static_cast<DWORD>((x / 40 + y / 30) % 3 == 0
+                                                             ? x / 40 * 0x3A5F17 ^ y / 30 * 0x11D3C5
+                                                             : x * 7 ^ y * 13) &
+                                      0xFFFFFF;
         BitBlt(SnapshotDC, 0, 0, Width, Height, pattern.Dc, 0, 0, SRCCOPY);
         ShowMainWindow(window);
     }
@@ -143,6 +147,8 @@ std::string BrokenInvariant() {
     if (MarkBox.Left >= MarkBox.Right || MarkBox.Top >= MarkBox.Bottom) return "box edges crossed";
     static const std::wregex position(L"X: -?\\d+, Y: -?\\d+");
     static const std::wregex size(L"X: -?\\d+, Y: -?\\d+    Size: \\d+ X \\d+");
+    static const std::wregex edges(L"X: -?\\d+, Y: -?\\d+(    (Spacing|Size): \\d+ X \\d+)?    "
+                                   L"Tolerance: (0|1|2|4|8|16|32|64|128)");
     static const std::wregex colour(L"X: -?\\d+, Y: -?\\d+    R: \\d{1,3}, G: \\d{1,3}, B: "
                                     L"\\d{1,3}    Color: (#[0-9A-F]{6}|rgb\\(\\d{1,3}, \\d{1,3}, "
                                     L"\\d{1,3}\\)|hsl\\(\\d{1,3}, \\d{1,3}%, \\d{1,3}%\\)|"
@@ -152,6 +158,9 @@ std::string BrokenInvariant() {
         FormatColorText(&MarkBox, text);
         const bool none = PickedColor == NoColor && std::regex_match(text, position);
         if (!none && !std::regex_match(text, colour)) return "colour text";
+    } else if (EdgesOn) {
+        FormatReadout(text);
+        if (!std::regex_match(text, edges)) return "edges text";
     } else if (Marking) {
         FormatSizeText(&MarkBox, text);
         if (!std::regex_match(text, size)) return "size text";

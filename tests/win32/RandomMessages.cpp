@@ -79,6 +79,10 @@ RandomMessage MessageGenerator::Next() {
         if (pick < 27) return {WM_KEYDOWN, VK_DELETE, repeat};
         return {WM_CHAR, 3, repeat, true}; // Ctrl+Shift+C
     }
+    if (!Hostile && kind == 18) { // edges on and off, and the tolerance
+        static constexpr WPARAM EdgeKeys[] = {'E', 'E', VK_PRIOR, VK_NEXT};
+        return {WM_KEYDOWN, EdgeKeys[Random() % 4], repeat};
+    }
     static constexpr wchar_t Keys[] = L"1234567890123456789  \r\r";
     return {WM_CHAR, static_cast<WPARAM>(Keys[Random() % 23]), repeat};
 }

@@ -19,10 +19,10 @@ struct RandomMessage {
 
 class MessageGenerator {
   public:
-    // Without `hostile` the keys are the tool's own (digits, Space, Enter, F, G, Backspace,
-    // Delete, Ctrl+Shift+C) and the wheel turns by whole and part notches; with it, every 16-bit
-    // character but Escape and a key-down of every virtual key but F1, in turn, and any turn of
-    // the wheel. Both release some drags with Shift held.
+    // Without `hostile` the keys are the tool's own (digits, Space, Enter, E, Page Up and Down,
+    // F, G, Backspace, Delete, Ctrl+Shift+C) and the wheel turns by whole and part notches; with
+    // it, every 16-bit character but Escape and a key-down of every virtual key but F1, in turn,
+    // and any turn of the wheel. Both release some drags with Shift held.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
     RandomMessage Next();
 

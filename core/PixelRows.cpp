@@ -1,0 +1,4 @@
+#include "core/PixelRows.h"
+
+PixelRows SnapshotPixels;
+PixelRows FramePixels;
