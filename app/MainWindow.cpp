@@ -49,8 +49,7 @@ bool OnCreate(HWND window) {
     // CAPTUREBLT takes layered windows (some tooltips and overlays) into the copy too.
     BitBlt(SnapshotDC, 0, 0, width, height, screen, ToPlatformInt(MonitorLeft),
            ToPlatformInt(MonitorTop), SRCCOPY | CAPTUREBLT);
-    BitBlt(FrameDC, 0, 0, width, height, SnapshotDC, 0, 0, SRCCOPY);
-    ForgetComposedFrame();
+    ForgetComposedFrame(); // the first paint composes the whole frame
     ForgetEdgeScans();
     SelectFonts(screen);
     ReleaseDC(nullptr, screen);

@@ -89,11 +89,10 @@ TEST_F(MainWindowTest, AMovedOrRestoredWindowIsFittedBackOntoTheScreen) {
     ExpectClientIsTheScreen(window);
 }
 
-TEST_F(MainWindowTest, SnapshotIsTheDesktopAndTheFrameStartsAsTheSnapshot) {
+TEST_F(MainWindowTest, SnapshotIsTheDesktop) {
     const int width = Width();
     const int height = Height();
     const auto snapshot = ReadPixels(SnapshotDC, width, height);
-    const auto frame = ReadPixels(FrameDC, width, height);
     int mismatches = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -103,7 +102,6 @@ TEST_F(MainWindowTest, SnapshotIsTheDesktopAndTheFrameStartsAsTheSnapshot) {
                               << snapshot[i] << " not " << PatternColor(x, y);
         }
     EXPECT_EQ(mismatches, 0);
-    EXPECT_TRUE(frame == snapshot);
 }
 
 TEST_F(MainWindowTest, MouseIsCapturedAtCreation) {
