@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -173,6 +174,19 @@ void AddUncovered(HDC target, const PAINTSTRUCT& paint, HRGN copy, HRGN given, b
     DeleteObject(painted);
 }
 
+// Moves the back buffer's pixels and the window's by `shift`. What the window could not move
+// (a part hidden from it) joins `copy`, to be copied from the back buffer.
+void MovePicture(HDC target, PixelPoint shift, HRGN copy) {
+    GdiFlush(); // the platform's queued drawing reaches the pixels before they move
+    ShiftPixels(FramePixels, shift.X, shift.Y);
+    HRGN unmoved = CreateRectRgn(0, 0, 0, 0);
+    const RECT whole = {0, 0, ScreenPixelWidth(), ScreenPixelHeight()};
+    ScrollDC(target, ToPlatformInt(shift.X), ToPlatformInt(shift.Y), &whole, &whole, unmoved,
+             nullptr);
+    CombineRgn(copy, copy, unmoved, RGN_OR);
+    DeleteObject(unmoved);
+}
+
 } // namespace
 
 void ComposeFrame(HWND window) {
@@ -180,15 +194,21 @@ void ComposeFrame(HWND window) {
     const GivenAreas given = TakeGivenAreas();
     Readout frame;
     PlanFrame(FrameDC, frame);
+    const int width = ScreenPixelWidth(), height = ScreenPixelHeight();
+    // A view that only moved is moved in the back buffer and on the window, where all of it is
+    // being painted, and composed only where that leaves a gap.
+    const std::optional<PixelPoint> shift = FrameShift(Composed, frame.Layout);
     const std::vector<PixelRect> changes =
-        FrameChanges(Composed, frame.Layout, ScreenPixelWidth(), ScreenPixelHeight());
+        shift && !given.Whole ? std::vector<PixelRect>{{0, 0, width, height}}
+                              : FrameChanges(Composed, frame.Layout, width, height);
     HRGN copy = RegionOfRects(changes);
-    SelectClipRgn(FrameDC, copy); // decorations are drawn where the frame changes, nowhere else
     HRGN givenRegion = RegionOf(given.Rects);
     InvalidateChangesOutside(window, copy, givenRegion, given.Whole);
     PAINTSTRUCT paint;
     HDC target = BeginPaint(window, &paint);
     AddUncovered(target, paint, copy, givenRegion, given.Whole);
+    if (shift && given.Whole) MovePicture(target, *shift, copy);
+    SelectClipRgn(FrameDC, copy); // decorations are drawn where the frame changes, nowhere else
     DrawPictures(frame.Layout.View, PictureAreas(changes, frame.Layout));
     DrawDecoration(FrameDC, frame, changes);
     SelectClipRgn(FrameDC, nullptr);

@@ -55,11 +55,58 @@ void AddPinChanges(std::vector<PixelRect>& rects, const std::vector<PinLayout>& 
     }
 }
 
+PixelRect Moved(const PixelRect& r, PixelPoint by) {
+    return {r.Left + by.X, r.Top + by.Y, r.Right + by.X, r.Bottom + by.Y};
+}
+
+// Where the picture of `view` covers the window: it may end before the window does.
+PixelRect Covered(const StretchPlan& view) {
+    return {view.DestX, view.DestY, view.DestX + view.SourceWidth * view.Zoom,
+            view.DestY + view.SourceHeight * view.Zoom};
+}
+
+// Every rectangle that the decorations of `layout` are drawn in: outline, cross, read-out
+// and pins.
+void AddDecorations(std::vector<PixelRect>& rects, const FrameLayout& layout, PixelPoint by) {
+    std::vector<PixelRect> own;
+    if (layout.HasOutline) AddOutline(own, layout.Outline);
+    for (const PixelRect& line : layout.Cross.Lines)
+        if (!IsEmpty(line)) own.push_back(line);
+    own.push_back(layout.Readout);
+    for (const PinLayout& pin : layout.Pins) {
+        AddOutline(own, pin.Outline);
+        own.push_back(pin.Label);
+    }
+    for (const PixelRect& r : own)
+        rects.push_back(Moved(r, by));
+}
+
 } // namespace
+
+std::optional<PixelPoint> FrameShift(const FrameLayout& last, const FrameLayout& next) {
+    const StretchPlan &a = last.View, &b = next.View;
+    if (!last.Composed || a == b || a.Zoom != b.Zoom || a.Grid != b.Grid) return std::nullopt;
+    // Snapshot pixel 0 stands at DestX - SourceX * Zoom: the picture moves as that does.
+    return PixelPoint{b.DestX - b.SourceX * b.Zoom - (a.DestX - a.SourceX * a.Zoom),
+                      b.DestY - b.SourceY * b.Zoom - (a.DestY - a.SourceY * a.Zoom)};
+}
 
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height) {
-    if (!last.Composed || last.View != next.View) return {{0, 0, width, height}};
+    const PixelRect window = {0, 0, width, height};
+    if (const auto shift = FrameShift(last, next)) {
+        // What stays right after the move: the last picture moved, inside the window, where
+        // the next picture lies too.
+        const PixelRect kept = Intersection(
+            Intersection(window, Moved(Intersection(window, Covered(last.View)), *shift)),
+            Covered(next.View));
+        std::vector<PixelRect> rects;
+        AddDifference(rects, window, kept);
+        AddDecorations(rects, last, *shift);
+        AddDecorations(rects, next, {0, 0});
+        return rects;
+    }
+    if (!last.Composed || last.View != next.View) return {window};
     std::vector<PixelRect> rects;
     if (last.HasOutline != next.HasOutline || last.Outline != next.Outline) {
         if (last.HasOutline) AddOutline(rects, last.Outline);

@@ -8,6 +8,7 @@
 #include "ui/PinGeometry.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // What a composition put where.
@@ -22,10 +23,19 @@ struct FrameLayout {
     CrossLines Cross = {};            // edges mode's cross; no lines when it is not shown
 };
 
-// The rectangles in which `next` can differ from `last` on a width x height window: all of
-// it when nothing was composed yet or the view changed; else the lines of both outlines if
-// the outline changed, both crosses if the cross changed, both read-out texts if the text or
-// its place changed, and the lines and labels of the pins that only one of them shows.
+// How far `next`'s picture lies from `last`'s, in window pixels, when the view moved without a
+// change of zoom or grid: window pixel p of next shows what pixel p - shift of last showed.
+// Nothing when the view is the same, or changed otherwise (a zoom).
+std::optional<PixelPoint> FrameShift(const FrameLayout& last, const FrameLayout& next);
+
+// The rectangles in which `next` can differ from `last` on a width x height window, once
+// `last` is moved by its FrameShift, if it has one:
+// - all of it when nothing was composed yet, or the view changed otherwise;
+// - when the view moved, the gaps the move leaves and every decoration of both frames (last's
+//   where the move took them);
+// - else the lines of both outlines if the outline changed, both crosses if the cross changed,
+//   both read-out texts if the text or its place changed, and the lines and labels of the pins
+//   that only one of them shows.
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height);
 

@@ -130,3 +130,14 @@ void DrawPicture(const PixelRows& snapshot, const PixelRows& frame, const Stretc
         lastTopRow = topRow;
     }
 }
+
+void ShiftPixels(const PixelRows& frame, std::int64_t dx, std::int64_t dy) {
+    const std::int64_t across = frame.Width - (dx < 0 ? -dx : dx);
+    if (across <= 0 || (dy < 0 ? -dy : dy) >= frame.Height) return;
+    const std::int64_t from = dx < 0 ? -dx : 0, to = dx < 0 ? 0 : dx;
+    // Rows in the order that reads each before it is written over.
+    const std::int64_t first = dy > 0 ? frame.Height - 1 : 0, step = dy > 0 ? -1 : 1;
+    for (std::int64_t y = first; y - dy >= 0 && y - dy < frame.Height; y += step)
+        std::memmove(frame.Bits + y * frame.Width + to, frame.Bits + (y - dy) * frame.Width + from,
+                     static_cast<std::size_t>(across) * sizeof(std::uint32_t));
+}

@@ -13,6 +13,10 @@
 void DrawPicture(const PixelRows& snapshot, const PixelRows& frame, const StretchPlan& plan,
                  const PixelRect& area);
 
+// Moves every pixel of `frame` by (dx, dy): pixel p takes what p - (dx, dy) held. What comes
+// from outside the frame is left as it was, for the caller to draw.
+void ShiftPixels(const PixelRows& frame, std::int64_t dx, std::int64_t dy);
+
 // The grid's colour on a cell of colour `pixel` (0x00RRGGBB, as the rows hold it): each channel
 // halved, and raised by 128 on a dark cell (luma below 128), so that some channel differs from
 // the cell's by 64 or more, on black, white and grey alike.

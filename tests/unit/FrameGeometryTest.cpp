@@ -86,7 +86,7 @@ TEST(SnapOutline, NegativeEdgesStillSnapOutward) {
 
 namespace {
 
-TEST(FrameChanges, AllWhenTheViewMovedElseChangedOutlinesAndTexts) {
+TEST(FrameChanges, AllWhenZoomedGapsAndDecorationsWhenMovedElseChangedOutlinesAndTexts) {
     const StretchPlan view = PlanStretch(0, 0, ToMicro(800), ToMicro(600), 1);
     const StretchPlan zoomed =
         PlanStretch(ToMicro(200), ToMicro(150), ToMicro(800), ToMicro(600), 2);
@@ -105,6 +105,26 @@ TEST(FrameChanges, AllWhenTheViewMovedElseChangedOutlinesAndTexts) {
         {"outline gone", {true, view, false, box, bottom, {L'A'}}, outline},
         {"text changed", {true, view, true, box, bottom, {L'B'}}, {bottom, bottom}},
         {"text moved", {true, view, true, box, top, {L'A'}}, {bottom, top}},
+        // Three columns on: the picture moves 3 px left, the last column is a gap, and every
+        // decoration is drawn again, the last frame's where the move took it.
+        {"moved",
+         {true,
+          PlanStretch(ToMicro(3), 0, ToMicro(800), ToMicro(600), 1),
+          true,
+          box,
+          bottom,
+          {L'A'}},
+         {{797, 0, 800, 600},
+          {7, 20, 8, 26},
+          {27, 20, 28, 26},
+          {7, 20, 28, 21},
+          {7, 25, 28, 26},
+          {17, 570, 117, 586},
+          outline[0],
+          outline[1],
+          outline[2],
+          outline[3],
+          bottom}},
     };
     EXPECT_EQ(FrameChanges(FrameLayout{}, last, 800, 600), whole) << "nothing composed yet";
     for (const auto& c : cases)

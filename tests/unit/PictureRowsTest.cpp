@@ -68,4 +68,20 @@ TEST(GridPixel, HalvesEachChannelAndLiftsItOnDarkCells) {
         EXPECT_EQ(GridPixel(c[0]), c[1]) << std::hex << c[0];
 }
 
+TEST(ShiftPixels, EachPixelTakesWhatLaySoFarBackAndTheGapKeepsItsOwn) {
+    const struct {
+        std::int64_t Dx, Dy;
+        std::vector<std::uint32_t> Expected;
+    } cases[] = {
+        {1, -1, {1, 5, 6, 7, 5, 9, 10, 11, 9, 10, 11, 12}},
+        {-2, 2, {1, 2, 3, 4, 5, 6, 7, 8, 3, 4, 11, 12}},
+        {4, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, // all of it moved out
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint32_t> pixels{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+        ShiftPixels({pixels.data(), 4, 3}, c.Dx, c.Dy);
+        EXPECT_EQ(pixels, c.Expected) << c.Dx << "," << c.Dy;
+    }
+}
+
 } // namespace
