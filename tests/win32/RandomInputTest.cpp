@@ -144,7 +144,10 @@ std::string BrokenInvariant() {
     static const std::int16_t factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
     if (std::find(std::begin(factors), std::end(factors), ZoomFactor) == std::end(factors))
         return "zoom factor " + std::to_string(ZoomFactor);
-    if (MarkBox.Left >= MarkBox.Right || MarkBox.Top >= MarkBox.Bottom) return "box edges crossed";
+    const bool untouched = // as at start, before any mouse message
+        MarkBox.Left == 0 && MarkBox.Top == 0 && MarkBox.Right == 0 && MarkBox.Bottom == 0;
+    if (!untouched && (MarkBox.Left >= MarkBox.Right || MarkBox.Top >= MarkBox.Bottom))
+        return "box edges crossed";
     static const std::wregex position(L"X: -?\\d+, Y: -?\\d+");
     static const std::wregex size(L"X: -?\\d+, Y: -?\\d+    Size: \\d+ X \\d+");
     static const std::wregex edges(L"X: -?\\d+, Y: -?\\d+(    (Spacing|Size): \\d+ X \\d+)?    "
