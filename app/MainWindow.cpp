@@ -151,8 +151,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             DestroyWindow(window);
             return 0;
         }
-        if (wParam == 3 && GetKeyState(VK_SHIFT) >= 0) CopyReadout(window); // Ctrl+C
-        if (wParam == 3 && GetKeyState(VK_SHIFT) < 0) CopyPins(window);     // Ctrl+Shift+C
+        if (wParam == 3) // Ctrl+C, or with Shift, Ctrl+Shift+C
+            GetKeyState(VK_SHIFT) < 0 ? CopyPins(window) : CopyReadout(window);
         if (wParam == ' ') {
             ToggleColorMode(window);
             SetModeCursor();

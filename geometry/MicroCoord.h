@@ -31,6 +31,21 @@ struct PixelRect {
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
+constexpr bool IsEmpty(const PixelRect& r) {
+    return r.Left >= r.Right || r.Top >= r.Bottom;
+}
+
+constexpr PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
+    return {a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
+            a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+}
+
+// The smallest rectangle holding both.
+constexpr PixelRect Bounds(const PixelRect& a, const PixelRect& b) {
+    return {a.Left < b.Left ? a.Left : b.Left, a.Top < b.Top ? a.Top : b.Top,
+            a.Right > b.Right ? a.Right : b.Right, a.Bottom > b.Bottom ? a.Bottom : b.Bottom};
+}
+
 constexpr MicroCoord ToMicro(std::int64_t pixels) {
     return pixels * MicroPerPixel;
 }

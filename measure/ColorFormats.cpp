@@ -1,49 +1,30 @@
 #include "measure/ColorFormats.h"
 
+#include "measure/TextWriter.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
 namespace {
 
-// Appends ASCII to a colour text; it stops short of the end rather than overrun it, though the
-// longest text is far shorter than the buffer.
-struct ColorText {
-    wchar_t (&Text)[ColorWebTextLength];
-    int Length = 0;
+// `scaled` in units of 10^-decimals, e.g. 451 with one decimal as "45.1".
+void PutFixed(TextWriter& out, std::int64_t scaled, int decimals) {
+    std::int64_t unit = 1;
+    for (int i = 0; i < decimals; ++i)
+        unit *= 10;
+    out.Number(scaled / unit);
+    out.Put('.');
+    for (std::int64_t digit = unit / 10; digit > 0; digit /= 10)
+        out.Number(scaled / digit % 10);
+}
 
-    ColorText& operator<<(const char* s) {
-        while (*s && Length < ColorWebTextLength - 1)
-            Text[Length++] = static_cast<wchar_t>(*s++);
-        return *this;
-    }
-    ColorText& operator<<(std::int64_t value) {
-        char digits[24] = {};
-        std::to_chars(digits, digits + sizeof digits - 1, value);
-        return *this << digits;
-    }
-    // `scaled` in units of 10^-decimals, e.g. 451 with one decimal as "45.1".
-    ColorText& Fixed(std::int64_t scaled, int decimals) {
-        std::int64_t unit = 1;
-        for (int i = 0; i < decimals; ++i)
-            unit *= 10;
-        *this << scaled / unit << ".";
-        for (std::int64_t digit = unit / 10; digit > 0; digit /= 10)
-            *this << scaled / digit % 10;
-        return *this;
-    }
-    ColorText& Hex2(unsigned value) {
-        static constexpr char Digits[] = "0123456789ABCDEF";
-        const char pair[] = {Digits[(value >> 4) & 15], Digits[value & 15], 0};
-        return *this << pair;
-    }
-    int Finish() {
-        Text[Length] = 0;
-        return Length;
-    }
-};
+void PutHex2(TextWriter& out, unsigned value) {
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    out.Put(Digits[(value >> 4) & 15]);
+    out.Put(Digits[value & 15]);
+}
 
 // n / d rounded, halves up (n >= 0, d > 0).
 std::int64_t Rounded(std::int64_t n, std::int64_t d) {
@@ -52,7 +33,7 @@ std::int64_t Rounded(std::int64_t n, std::int64_t d) {
 
 // Hue in whole degrees and saturation and lightness in whole percents, in integers, so that
 // halves round alike on every platform.
-void WriteHsl(ColorText& out, int r, int g, int b) {
+void WriteHsl(TextWriter& out, int r, int g, int b) {
     const int high = std::max({r, g, b}), low = std::min({r, g, b});
     const int range = high - low, sum = high + low;
     const std::int64_t lightness = Rounded(100 * sum, 510);
@@ -65,7 +46,13 @@ void WriteHsl(ColorText& out, int r, int g, int b) {
                                        : r - g + 4 * range;
         hue = Rounded(60 * sixths, range) % 360;
     }
-    out << "hsl(" << hue << ", " << saturation << "%, " << lightness << "%)";
+    out.Put("hsl(");
+    out.Number(hue);
+    out.Put(", ");
+    out.Number(saturation);
+    out.Put("%, ");
+    out.Number(lightness);
+    out.Put("%)");
 }
 
 // The sRGB transfer function undone: a channel's share of linear light.
@@ -75,7 +62,7 @@ double LinearLight(unsigned channel) {
 }
 
 // Through OKLab's two published matrices from linear sRGB, with a cube root between them.
-void WriteOklch(ColorText& out, unsigned red, unsigned green, unsigned blue) {
+void WriteOklch(TextWriter& out, unsigned red, unsigned green, unsigned blue) {
     const double r = LinearLight(red), g = LinearLight(green), b = LinearLight(blue);
     const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
     const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
@@ -86,15 +73,17 @@ void WriteOklch(ColorText& out, unsigned red, unsigned green, unsigned blue) {
     double hue = std::atan2(bb, a) * 180 / std::numbers::pi;
     if (hue < 0) hue += 360;
     const std::int64_t chroma = std::llround(std::hypot(a, bb) * 1000);
-    out << "oklch(";
-    out.Fixed(std::max<std::int64_t>(std::llround(lightness * 1000), 0), 1) << "% ";
-    out.Fixed(chroma, 3) << " ";
+    out.Put("oklch(");
+    PutFixed(out, std::max<std::int64_t>(std::llround(lightness * 1000), 0), 1);
+    out.Put("% ");
+    PutFixed(out, chroma, 3);
+    out.Put(' ');
     // Without chroma the hue is noise: it shows as 0.
     if (chroma == 0)
-        out << "0";
+        out.Put('0');
     else
-        out.Fixed(std::llround(hue * 10) % 3600, 1);
-    out << ")";
+        PutFixed(out, std::llround(hue * 10) % 3600, 1);
+    out.Put(')');
 }
 
 } // namespace
@@ -114,11 +103,16 @@ ColorFormat NextColorFormat(ColorFormat format) {
 
 int FormatColor(ColorFormat format, unsigned red, unsigned green, unsigned blue,
                 wchar_t (&text)[ColorWebTextLength]) {
-    ColorText out{text};
+    TextWriter out{text, ColorWebTextLength};
     switch (format) {
     case ColorFormat::Rgb:
-        out << "rgb(" << std::int64_t{red} << ", " << std::int64_t{green} << ", "
-            << std::int64_t{blue} << ")";
+        out.Put("rgb(");
+        out.Number(red);
+        out.Put(", ");
+        out.Number(green);
+        out.Put(", ");
+        out.Number(blue);
+        out.Put(')');
         break;
     case ColorFormat::Hsl:
         WriteHsl(out, static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue));
@@ -127,8 +121,10 @@ int FormatColor(ColorFormat format, unsigned red, unsigned green, unsigned blue,
         WriteOklch(out, red, green, blue);
         break;
     default:
-        out << "#";
-        out.Hex2(red).Hex2(green).Hex2(blue);
+        out.Put('#');
+        PutHex2(out, red);
+        PutHex2(out, green);
+        PutHex2(out, blue);
     }
     return out.Finish();
 }

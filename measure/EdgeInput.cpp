@@ -28,8 +28,9 @@ void OnEdgeKey(HWND window, WPARAM key, LPARAM lParam) {
 void InvalidateCross(HWND window) {
     if (!ShowsSpacing()) return;
     for (const PixelRect& band : CrossBands(ShownCross())) {
+        if (IsEmpty(band)) continue;
         const RECT area = ToRect(band);
-        if (area.left < area.right) InvalidateFrameArea(window, &area);
+        InvalidateFrameArea(window, &area);
     }
 }
 

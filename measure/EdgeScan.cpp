@@ -55,29 +55,13 @@ std::int64_t EndOfDiffering(const std::uint32_t* row, std::int64_t from, std::in
     return from;
 }
 
-PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
-    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-            std::min(a.Bottom, b.Bottom)};
-}
-
-bool IsEmpty(const PixelRect& r) {
-    return r.Left >= r.Right || r.Top >= r.Bottom;
-}
-
 bool Holds(const PixelRect& outer, const PixelRect& inner) {
     return outer.Left <= inner.Left && outer.Top <= inner.Top && inner.Right <= outer.Right &&
            inner.Bottom <= outer.Bottom;
 }
 
 void Include(std::optional<PixelRect>& bounds, const std::optional<PixelRect>& more) {
-    if (!more) return;
-    if (!bounds) {
-        bounds = more;
-        return;
-    }
-    bounds =
-        PixelRect{std::min(bounds->Left, more->Left), std::min(bounds->Top, more->Top),
-                  std::max(bounds->Right, more->Right), std::max(bounds->Bottom, more->Bottom)};
+    if (more) bounds = bounds ? Bounds(*bounds, *more) : *more;
 }
 
 } // namespace

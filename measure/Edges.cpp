@@ -94,18 +94,11 @@ std::optional<PixelRect> SnapContent(const PixelRect& box) {
 
 std::array<PixelRect, 2> CrossBands(const CrossLines& cross) {
     std::array<PixelRect, 2> bands;
-    for (std::size_t band = 0; band < 2; ++band) {
-        bool found = false;
+    for (std::size_t band = 0; band < 2; ++band)
         for (const std::size_t i : {band, 2 + 2 * band, 3 + 2 * band}) {
             const PixelRect& r = cross.Lines[i];
-            if (r.Left >= r.Right || r.Top >= r.Bottom) continue;
-            PixelRect& b = bands[band];
-            b = found ? PixelRect{std::min(b.Left, r.Left), std::min(b.Top, r.Top),
-                                  std::max(b.Right, r.Right), std::max(b.Bottom, r.Bottom)}
-                      : r;
-            found = true;
+            if (!IsEmpty(r)) bands[band] = IsEmpty(bands[band]) ? r : Bounds(bands[band], r);
         }
-    }
     return bands;
 }
 

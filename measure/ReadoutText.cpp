@@ -5,41 +5,12 @@
 #include "measure/Edges.h"
 #include "measure/MeasuredBox.h"
 #include "measure/ScaledUnits.h"
+#include "measure/TextWriter.h"
 #include "view/ShownPixel.h"
 
-#include <charconv>
 #include <cstdint>
 
 namespace {
-
-// Appends ASCII pieces to a wide buffer; stops short of the end rather than overrun it.
-struct TextWriter {
-    wchar_t* Text;
-    int Capacity;
-    int Length = 0;
-
-    void Put(char c) {
-        if (Length < Capacity - 1) Text[Length++] = static_cast<wchar_t>(c);
-    }
-    void Put(const char* s) {
-        while (*s)
-            Put(*s++);
-    }
-    void Put(const wchar_t* s) {
-        while (*s && Length < Capacity - 1)
-            Text[Length++] = *s++;
-    }
-    void Number(std::int64_t value) {
-        char digits[24];
-        auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        for (char* p = digits; p != end; ++p)
-            Put(*p);
-    }
-    int Finish() {
-        Text[Length] = 0;
-        return Length;
-    }
-};
 
 // Writes "X: .., Y: .." for snapshot pixel `at`.
 void WritePoint(TextWriter& out, PixelPoint at) {

@@ -99,7 +99,7 @@ void PlanFrame(HDC dc, Readout& frame) {
     layout.Outline = CellsOf(MeasuredBox(), ViewOriginX, ViewOriginY, ZoomFactor);
     layout.Cross = ShownCross();
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
-    layout.Pins = PlanPins(dc, layout.View);
+    layout.Pins = PlanPins(dc);
 }
 
 // Draws the picture into the back buffer's pixels inside each of `pictures`.
@@ -114,7 +114,7 @@ void DrawPictures(const StretchPlan& view, const std::vector<PixelRect>& picture
 void DrawCross(HDC dc, const CrossLines& cross) {
     HGDIOBJ oldPen = SelectObject(dc, MarkPen);
     for (const PixelRect& line : cross.Lines) {
-        if (line.Left >= line.Right || line.Top >= line.Bottom) continue;
+        if (IsEmpty(line)) continue;
         const RECT r = ToRect(line);
         MoveToEx(dc, r.left, r.top, nullptr);
         if (r.right - r.left > 1)

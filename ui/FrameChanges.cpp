@@ -12,15 +12,6 @@ void AddOutline(std::vector<PixelRect>& rects, const PixelRect& r) {
     rects.push_back({r.Left, r.Bottom - 1, r.Right, r.Bottom});
 }
 
-PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
-    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-            std::min(a.Bottom, b.Bottom)};
-}
-
-bool IsEmpty(const PixelRect& r) {
-    return r.Left >= r.Right || r.Top >= r.Bottom;
-}
-
 // Adds what is left of `from` outside `cut`: up to four rectangles.
 void AddDifference(std::vector<PixelRect>& rects, const PixelRect& from, const PixelRect& cut) {
     if (IsEmpty(from)) return;

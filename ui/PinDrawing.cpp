@@ -1,9 +1,11 @@
 #include "ui/PinDrawing.h"
 
+#include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/PlatformRect.h"
 #include "measure/Pins.h"
 #include "ui/FrameChanges.h"
+#include "view/ShownPixel.h"
 
 #include <algorithm>
 
@@ -43,13 +45,13 @@ void MeasureLabels(HDC dc) {
 
 } // namespace
 
-std::vector<PinLayout> PlanPins(HDC dc, const StretchPlan& view) {
+std::vector<PinLayout> PlanPins(HDC dc) {
     MeasureLabels(dc);
     const int width = ScreenPixelWidth(), height = ScreenPixelHeight();
     std::vector<PinLayout> shown;
     shown.reserve(Pins.size());
     for (size_t i = 0; i < Pins.size(); ++i) {
-        const PixelRect outline = PinOutline(Pins[i].Box, view);
+        const PixelRect outline = CellsOf(Pins[i].Box, ViewOriginX, ViewOriginY, ZoomFactor);
         if (!OnWindow(outline, width, height)) continue;
         const SIZE size = LabelSizes[i].Size;
         shown.push_back({Pins[i].Id, Pins[i].Box, outline,

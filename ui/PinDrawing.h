@@ -7,9 +7,10 @@
 
 #include <vector>
 
-// The pins that `view` shows on the window, oldest first, with their labels measured in dc's
-// font (each label once, when its pin is first planned).
-std::vector<PinLayout> PlanPins(HDC dc, const StretchPlan& view);
+// The pins that the current view shows on the window, oldest first, each outlined on its
+// pixels' cells as the box being marked is, with their labels measured in dc's font (each
+// label once, when its pin is first planned).
+std::vector<PinLayout> PlanPins(HDC dc);
 
 // Draws each of `pins` that `changes` reach: its outline with the box's pen, then its label in
 // dc's font and colours.

@@ -14,12 +14,6 @@ std::int64_t Inside(std::int64_t start, std::int64_t length, std::int64_t limit)
 
 } // namespace
 
-PixelRect PinOutline(const PixelRect& box, const StretchPlan& view) {
-    auto x = [&](std::int64_t pixel) { return view.DestX + (pixel - view.SourceX) * view.Zoom; };
-    auto y = [&](std::int64_t pixel) { return view.DestY + (pixel - view.SourceY) * view.Zoom; };
-    return {x(box.Left), y(box.Top), x(box.Right), y(box.Bottom)};
-}
-
 bool OnWindow(const PixelRect& outline, std::int64_t width, std::int64_t height) {
     return outline.Right > 0 && outline.Bottom > 0 && outline.Left < width && outline.Top < height;
 }

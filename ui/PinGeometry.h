@@ -1,8 +1,9 @@
-// Where a pin stands in a view: its outline on the cells of its pixels, and its size label.
+// Where a pin stands in a view: whether its outline (on the cells of its pixels, as CellsOf
+// gives them) is on the window, and its size label.
 // No platform calls.
 #pragma once
 
-#include "ui/FrameGeometry.h"
+#include "geometry/MicroCoord.h"
 
 #include <cstdint>
 
@@ -14,10 +15,6 @@ struct PinLayout {
     PixelRect Label;   // the label's text cells
     friend bool operator==(const PinLayout&, const PinLayout&) = default;
 };
-
-// The outline of snapshot pixels `box` in `view`: from the first window pixel of its first
-// pixel's cell to the last of its last one's, as the box being marked is snapped.
-PixelRect PinOutline(const PixelRect& box, const StretchPlan& view);
 
 // Whether any of the outline lies on the width x height window.
 bool OnWindow(const PixelRect& outline, std::int64_t width, std::int64_t height);
