@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -167,17 +168,25 @@ void RegisterBareWindowClass() {
     RegisterClassW(&windowClass);
 }
 
+HWND CreateBareWindow(const ScreenSize& size, DWORD visible) {
+    return CreateWindowExW(WS_EX_TOPMOST, L"BarePaintCycle", L"", WS_POPUP | visible, 0, 0,
+                           size.Width, size.Height, nullptr, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+std::vector<double> BareCycles(HWND bare, int reps) {
+    const RECT strip = {20, 20, 420, 40};
+    return Times(reps, false, [&] {
+        InvalidateRect(bare, &strip, FALSE);
+        UpdateWindow(bare);
+    });
+}
+
 Timing BarePaintCycle(const ScreenSize& size, int reps) {
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"BarePaintCycle", L"", WS_POPUP | WS_VISIBLE, 0,
-                                  0, size.Width, size.Height, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateBareWindow(size, WS_VISIBLE);
     UpdateWindow(window);
     PumpMessages();
-    const RECT strip = {20, 20, 420, 40};
-    const Timing t = Measure(reps, false, [&] {
-        InvalidateRect(window, &strip, FALSE);
-        UpdateWindow(window);
-    });
+    const Timing t = Summarise(BareCycles(window, reps));
     DestroyWindow(window);
     PumpMessages();
     return t;
@@ -188,7 +197,44 @@ struct MoveRow {
     int Zoom;
     const char* State;
     Timing Move;
+    Timing Cycle = {}; // the platform cycle measured in turns with the move, if it was
 };
+
+// Operations on the tool's window measured in turns with the platform cycle on a bare window
+// shown over it, five runs of each at a time, so that a machine that gets busier or quieter
+// during the run weighs on all alike. Each operation has a set-up, run untimed before its runs
+// in every turn. Each row's cycle is that of all the turns.
+struct Turn {
+    const char* State;
+    std::function<void()> SetUp, Operation;
+};
+
+void InTurns(HWND window, HWND bare, const ScreenSize& size, int reps,
+             const std::vector<Turn>& turns, std::vector<MoveRow>* rows) {
+    constexpr int Each = 5;
+    std::vector<double> cycle;
+    std::vector<std::vector<double>> own(turns.size());
+    for (int done = 0; done < reps; done += Each) {
+        SetWindowPos(bare, HWND_TOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        UpdateWindow(bare);
+        PumpMessages();
+        const std::vector<double> c = BareCycles(bare, Each);
+        cycle.insert(cycle.end(), c.begin(), c.end());
+        SetWindowPos(bare, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+        for (std::size_t i = 0; i < turns.size(); ++i) {
+            turns[i].SetUp();
+            InvalidateRect(window, nullptr, FALSE);
+            UpdateWindow(window);
+            PumpMessages();
+            const std::vector<double> t = Times(Each, false, turns[i].Operation);
+            own[i].insert(own[i].end(), t.begin(), t.end());
+        }
+    }
+    for (std::size_t i = 0; i < turns.size(); ++i)
+        rows->push_back({size, 1, turns[i].State, Summarise(own[i]), Summarise(cycle)});
+}
 
 // 100 pins in a 10 x 10 grid over the whole snapshot, the lowest row's labels across the
 // bottom read-out strip, so that a move redraws some of them.
@@ -300,13 +346,15 @@ void PrintGrid(const std::vector<GridRow>& rows) {
     std::fflush(stdout);
 }
 
-// Edges mode at zoom 1, in the same table as the moves: a pointer move with the cross on the
-// detailed snapshot ("edges", runs of at most 64 pixels) and on a white one with a 100 x 100
-// black object in the middle ("edges blank": the cross spans the screen); a move while marking
+// Edges mode at zoom 1, in the same table as the moves: a pointer move with edges off ("edges
+// off") and on ("edges", runs of at most 64 pixels) on the detailed snapshot, and on a white one
+// with a 100 x 100 black object in the middle ("edges blank": the cross spans the screen), these
+// three in turns with the platform cycle, against which the goal is set; a move while marking
 // a 1000 x 1000 box around that object ("snap 1000"); a move at the far corner of a
 // whole-screen box that holds no content ("snap screen"); and Page Up and Page Down in turn
 // while that box is marked ("tolerance"), each of which scans all of it again.
-void BenchEdges(HWND window, const ScreenSize& size, int reps, std::vector<MoveRow>* rows) {
+void BenchEdges(HWND window, HWND bare, const ScreenSize& size, int reps,
+                std::vector<MoveRow>* rows) {
     auto moves = [&](const char* state, int x, int y, int d) {
         int step = 0;
         rows->push_back({size, 1, state, Measure(reps, false, [&] {
@@ -314,20 +362,32 @@ void BenchEdges(HWND window, const ScreenSize& size, int reps, std::vector<MoveR
                              SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x + at, y + at));
                          })});
     };
-    SetZoom(1);
-    EdgesOn = true;
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
-    moves("edges", size.Width - 200, size.Height - 150, 1);
-
+    // Hovering with edges off and on, on the detailed snapshot, and on the blank one.
+    auto hover = [&](int x, int y) {
+        return [window, x, y, step = 0]() mutable {
+            const int at = ++step % 2;
+            SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x + at, y + at));
+        };
+    };
     const int cx = size.Width / 2, cy = size.Height / 2;
-    PatBlt(SnapshotDC, 0, 0, size.Width, size.Height, WHITENESS);
-    PatBlt(SnapshotDC, cx - 50, cy - 50, 100, 100, BLACKNESS);
-    GdiFlush();
-    ForgetEdgeScans(); // the same bits hold another picture now
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
-    moves("edges blank", cx + 300, cy + 200, 1);
+    const int x = size.Width - 200, y = size.Height - 150;
+    auto detailed = [&] {
+        FillSnapshot(size);
+        GdiFlush();
+        ForgetEdgeScans(); // the same bits hold another picture now
+    };
+    auto blank = [&] {
+        PatBlt(SnapshotDC, 0, 0, size.Width, size.Height, WHITENESS);
+        PatBlt(SnapshotDC, cx - 50, cy - 50, 100, 100, BLACKNESS);
+        GdiFlush();
+        ForgetEdgeScans();
+    };
+    SetZoom(1);
+    InTurns(window, bare, size, reps,
+            {{"edges off", [&] { detailed(), EdgesOn = false; }, hover(x, y)},
+             {"edges", [&] { detailed(), EdgesOn = true; }, hover(x, y)},
+             {"edges blank", [&] { blank(), EdgesOn = true; }, hover(cx + 300, cy + 200)}},
+            rows);
 
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cx - 500, cy - 500));
     SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(cx + 499, cy + 499));
@@ -364,6 +424,7 @@ void PrintMoves(const char* title, const std::vector<MoveRow>& rows, const std::
                 floor = floors[i].Floor.Median;
                 cycle = cycles[i / 2].Median; // two rows (zooms) per size
             }
+        if (r.Cycle.Median > 0) cycle = r.Cycle.Median;
         std::printf("%5dx%-5d %4d %-11s  %8.3f %8.3f  %13.3f  %14.3f  %6.2f  %6.2f\n", r.Size.Width,
                     r.Size.Height, r.Zoom, r.State, r.Move.Median, r.Move.Max, floor, cycle,
                     floor > 0 ? r.Move.Median / floor : 0.0,
@@ -533,7 +594,9 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
     }
     BenchMoves(window, size, reps, moves);
     BenchWholeRepaints(window, size, reps, wholes);
-    BenchEdges(window, size, reps, moves);
+    HWND bare = CreateBareWindow(size, 0);
+    BenchEdges(window, bare, size, reps, moves);
+    DestroyWindow(bare);
     BenchGrid(window, size, reps, grids);
     cycles->push_back(BarePaintCycle(size, reps));
 
