@@ -9,6 +9,7 @@
 #include "measure/Edges.h"
 #include "measure/MeasuredBox.h"
 #include "measure/ReadoutText.h"
+#include "ui/DottedLines.h"
 #include "ui/FrameChanges.h"
 #include "ui/PictureRows.h"
 #include "ui/PinDrawing.h"
@@ -110,7 +111,37 @@ void DrawPictures(const StretchPlan& view, const std::vector<PixelRect>& picture
         DrawPicture(SnapshotPixels, FramePixels, view, r);
 }
 
-// Edges mode's cross, in the outline's pen; cheap enough to draw whole whenever anything changed.
+// The outline pen's dots and gaps as it draws them on the back buffer's background, learnt
+// once from a line it drew.
+const DotPattern& MarkPenPattern() {
+    static HPEN learntFrom = nullptr;
+    static DotPattern pattern;
+    if (learntFrom == MarkPen) return pattern;
+    constexpr int length = DotPattern::MaxLength;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), length, -1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(FrameDC);
+    HBITMAP line = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dc != nullptr && line != nullptr) {
+        HGDIOBJ oldBitmap = SelectObject(dc, line);
+        HGDIOBJ oldPen = SelectObject(dc, MarkPen);
+        SetBkMode(dc, GetBkMode(FrameDC));
+        SetBkColor(dc, GetBkColor(FrameDC));
+        MoveToEx(dc, 0, 0, nullptr);
+        LineTo(dc, length, 0);
+        GdiFlush();
+        pattern = PatternOf({static_cast<const std::uint32_t*>(bits), length});
+        learntFrom = MarkPen;
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBitmap);
+    }
+    DeleteObject(line);
+    DeleteDC(dc);
+    return pattern;
+}
+
+// Edges mode's cross, in the outline's pen, whole.
 void DrawCross(HDC dc, const CrossLines& cross) {
     HGDIOBJ oldPen = SelectObject(dc, MarkPen);
     for (const PixelRect& line : cross.Lines) {
@@ -127,13 +158,22 @@ void DrawCross(HDC dc, const CrossLines& cross) {
 
 // Draws over the picture where the frame changed: the pins and the outline that a change
 // reaches, the cross, then the text, which lies on top of all. Where they overlap, only a
-// drawing clipped to the changes keeps what lies on top outside them.
-void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& changes) {
+// drawing clipped to the changes keeps what lies on top outside them. With `pixels` (dc's own),
+// the cross is written into them in the pen's pattern, only where the frame changed: through
+// the platform's pen it cost more than all the rest of a pointer move's drawing.
+void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& changes,
+                    const PixelRows* pixels) {
     if (changes.empty()) return;
     DrawPins(dc, frame.Layout.Pins, changes);
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
-    DrawCross(dc, frame.Layout.Cross);
+    if (pixels == nullptr) {
+        DrawCross(dc, frame.Layout.Cross);
+    } else if (frame.Layout.Cross != CrossLines{}) {
+        const DotPattern& pattern = MarkPenPattern();
+        GdiFlush(); // the pins and the outline reach the pixels first
+        DrawDottedLines(*pixels, frame.Layout.Cross.Lines, pattern, changes);
+    }
     TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Layout.Text.data(),
              frame.Length);
 }
@@ -210,7 +250,7 @@ void ComposeFrame(HWND window) {
     if (shift && given.Whole) MovePicture(target, *shift, copy);
     SelectClipRgn(FrameDC, copy); // decorations are drawn where the frame changes, nowhere else
     DrawPictures(frame.Layout.View, PictureAreas(changes, frame.Layout));
-    DrawDecoration(FrameDC, frame, changes);
+    DrawDecoration(FrameDC, frame, changes, &FramePixels);
     SelectClipRgn(FrameDC, nullptr);
     Composed = std::move(frame.Layout);
     NoteReadoutDrawn(Composed.Readout.Right - Composed.Readout.Left);
@@ -230,7 +270,8 @@ void ComposeWholeFrame(HDC dc) {
     PlanFrame(dc, frame);
     StretchSnapshot(dc, frame.Layout.View);
     DrawGridOver(dc, frame.Layout.View);
-    DrawDecoration(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}});
+    // The cross through the pen itself: the reference shows the written one alike.
+    DrawDecoration(dc, frame, {{0, 0, ScreenPixelWidth(), ScreenPixelHeight()}}, nullptr);
 }
 
 void InvalidateFrameChanges(HWND window) {

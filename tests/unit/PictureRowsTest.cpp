@@ -1,4 +1,5 @@
 #include "ui/PictureRows.h"
+#include "ui/DottedLines.h"
 
 #include <gtest/gtest.h>
 
@@ -85,3 +86,22 @@ TEST(ShiftPixels, EachPixelTakesWhatLaySoFarBackAndTheGapKeepsItsOwn) {
 }
 
 } // namespace
+
+TEST(DottedLines, PatternIsTheShortestRepeatAndLinesAreWrittenOnlyInsideTheAreas) {
+    const std::vector<std::uint32_t> dots = {7, 7, 7, 0, 0, 0, 7, 7, 7, 0, 0, 0, 7, 7};
+    EXPECT_EQ(PatternOf(dots).Length, 6);
+    EXPECT_EQ(PatternOf(std::vector<std::uint32_t>{5, 5, 5, 5}).Length, 1);
+    EXPECT_EQ(PatternOf(std::vector<std::uint32_t>{1, 2, 3}).Length, 3) << "no repeat: all";
+    EXPECT_EQ(PatternOf({}).Length, 0);
+
+    // Pattern 1, 1, 2 from each line's own start: row 1 from column 0, column 4 from row 0;
+    // only x 1-5, y 0-2 may be written.
+    std::vector<std::uint32_t> pixels(24);
+    const PixelRect lines[] = {{0, 1, 6, 2}, {4, 0, 5, 4}, {}};
+    DrawDottedLines({pixels.data(), 6, 4}, lines, PatternOf(std::vector<std::uint32_t>{1, 1, 2}),
+                    {{1, 0, 6, 3}});
+    EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0, 0, 0, 0, 1, 0, //
+                                                  0, 1, 2, 1, 1, 2, //
+                                                  0, 0, 0, 0, 2, 0, //
+                                                  0, 0, 0, 0, 0, 0}));
+}
