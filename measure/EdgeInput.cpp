@@ -27,7 +27,13 @@ void OnEdgeKey(HWND window, WPARAM key, LPARAM lParam) {
 
 void InvalidateCross(HWND window) {
     if (!ShowsSpacing()) return;
-    for (const PixelRect& band : CrossBands(ShownCross())) {
+    const CrossLines cross = ShownCross();
+    if (const auto small = SmallCrossBounds(cross)) {
+        const RECT area = ToRect(*small);
+        InvalidateFrameArea(window, &area);
+        return;
+    }
+    for (const PixelRect& band : CrossBands(cross)) {
         if (IsEmpty(band)) continue;
         const RECT area = ToRect(band);
         InvalidateFrameArea(window, &area);

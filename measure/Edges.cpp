@@ -102,6 +102,15 @@ std::array<PixelRect, 2> CrossBands(const CrossLines& cross) {
     return bands;
 }
 
+std::optional<PixelRect> SmallCrossBounds(const CrossLines& cross) {
+    const auto [row, column] = CrossBands(cross);
+    if (IsEmpty(row) && IsEmpty(column)) return std::nullopt;
+    const PixelRect bounds = IsEmpty(row) ? column : IsEmpty(column) ? row : Bounds(row, column);
+    if ((bounds.Right - bounds.Left) * (bounds.Bottom - bounds.Top) > SmallCrossArea)
+        return std::nullopt;
+    return bounds;
+}
+
 void ForgetEdgeScans() {
     LastRuns = {};
     LastContent = {};

@@ -46,6 +46,12 @@ CrossLines ShownCross();
 // parts costs less than one of six thin ones.
 std::array<PixelRect, 2> CrossBands(const CrossLines& cross);
 
+// The bounds of a cross that holds at most SmallCrossArea pixels, which a pointer move marks and
+// repaints as one rectangle: each part of a region costs the platform more than composing and
+// copying that many pixels. None for a larger cross or none at all.
+constexpr std::int64_t SmallCrossArea = 128 * 128;
+std::optional<PixelRect> SmallCrossBounds(const CrossLines& cross);
+
 // The bounds of the snapshot pixels in `box` that differ from SnapBackground by more than the
 // tolerance; none when no pixel does. Kept from one call to the next, so that a box dragged a
 // little further costs a scan of the little it changed.

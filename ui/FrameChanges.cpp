@@ -105,8 +105,11 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
     }
     if (last.Cross != next.Cross) {
         for (const CrossLines* cross : {&last.Cross, &next.Cross})
-            for (const PixelRect& line : cross->Lines)
-                if (!IsEmpty(line)) rects.push_back(line);
+            if (const auto small = SmallCrossBounds(*cross))
+                rects.push_back(*small);
+            else
+                for (const PixelRect& line : cross->Lines)
+                    if (!IsEmpty(line)) rects.push_back(line);
     }
     if (last.Readout != next.Readout || last.Text != next.Text) {
         rects.push_back(last.Readout);
