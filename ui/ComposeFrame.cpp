@@ -167,12 +167,12 @@ void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& 
     DrawPins(dc, frame.Layout.Pins, changes);
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
-    if (pixels == nullptr) {
-        DrawCross(dc, frame.Layout.Cross);
-    } else if (frame.Layout.Cross != CrossLines{}) {
-        const DotPattern& pattern = MarkPenPattern();
+    // Should the pattern be unknown (its bitmap could not be made), the pen draws the cross.
+    if (pixels != nullptr && frame.Layout.Cross != CrossLines{} && MarkPenPattern().Length > 0) {
         GdiFlush(); // the pins and the outline reach the pixels first
-        DrawDottedLines(*pixels, frame.Layout.Cross.Lines, pattern, changes);
+        DrawDottedLines(*pixels, frame.Layout.Cross.Lines, MarkPenPattern(), changes);
+    } else {
+        DrawCross(dc, frame.Layout.Cross);
     }
     TextOutW(dc, 20, ToPlatformInt(frame.Layout.Readout.Top), frame.Layout.Text.data(),
              frame.Length);
