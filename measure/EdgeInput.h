@@ -9,7 +9,8 @@
 void OnEdgeKey(HWND window, WPARAM key, LPARAM lParam);
 
 // Marks for repainting, without erasing, where the cross stands in the current state (its
-// CrossBands). A pointer move marks them before and after it changes the state.
+// SmallCrossBounds, else its CrossBands). A pointer move marks it before and after it changes
+// the state.
 void InvalidateCross(HWND window);
 
 // A left-button press: the snapshot pixel under it (the nearest one, off the snapshot) becomes

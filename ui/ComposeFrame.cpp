@@ -168,9 +168,11 @@ void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& 
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
     // Should the pattern be unknown (its bitmap could not be made), the pen draws the cross.
-    if (pixels != nullptr && frame.Layout.Cross != CrossLines{} && MarkPenPattern().Length > 0) {
+    const DotPattern* pattern =
+        pixels != nullptr && frame.Layout.Cross != CrossLines{} ? &MarkPenPattern() : nullptr;
+    if (pattern != nullptr && pattern->Length > 0) {
         GdiFlush(); // the pins and the outline reach the pixels first
-        DrawDottedLines(*pixels, frame.Layout.Cross.Lines, MarkPenPattern(), changes);
+        DrawDottedLines(*pixels, frame.Layout.Cross.Lines, *pattern, changes);
     } else {
         DrawCross(dc, frame.Layout.Cross);
     }
