@@ -32,3 +32,7 @@ std::uint16_t ColorCursorId = 105;
 ColorFormat ColorTextFormat = ColorFormat::Web;
 
 bool PixelGrid = false;
+
+int SampleArea = 1;
+std::wstring ShortcutText = L"Win+Alt+M";
+std::wstring SettingsPath;

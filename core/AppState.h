@@ -4,6 +4,7 @@
 #include "geometry/MicroCoord.h"
 
 #include <cstdint>
+#include <string>
 
 using ColorRef = std::uint32_t;          // 0x00BBGGRR, as the platform delivers pixel colours
 constexpr ColorRef NoColor = 0xFFFFFFFF; // no snapshot pixel was sampled (the platform's invalid)
@@ -46,3 +47,13 @@ extern ColorFormat ColorTextFormat;
 
 // G: the pixel grid over the magnified picture, switched on.
 extern bool PixelGrid;
+
+// A, in colour mode: the side of the square of snapshot pixels whose mean is the colour read:
+// 1, 3, 5 or 9.
+extern int SampleArea;
+
+// The resident mode's global shortcut, as written in the settings file ("Win+Alt+M").
+extern std::wstring ShortcutText;
+
+// The settings file in use, named at the help panel's foot; empty while there is none.
+extern std::wstring SettingsPath;
