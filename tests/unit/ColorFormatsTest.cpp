@@ -30,6 +30,7 @@ TEST(ColorFormats, WorkedValuesInTheOrderFStepsThrough) {
         {0x000000, "#000000 rgb(0, 0, 0) hsl(0, 0%, 0%) oklch(0.0% 0.000 0)"},
         {0x090807, "#090807 rgb(9, 8, 7) hsl(30, 13%, 3%) oklch(13.5% 0.003 69.6)"},
         {0x820A0B, "#820A0B rgb(130, 10, 11) hsl(0, 86%, 27%) oklch(38.6% 0.151 28.0)"},
+        {0x0A0A0A, "#0A0A0A rgb(10, 10, 10) hsl(0, 0%, 4%) oklch(14.5% 0.000 0)"}, // L 3.92 %
     };
     for (const auto& c : cases) {
         std::string texts;

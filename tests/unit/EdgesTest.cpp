@@ -1,3 +1,4 @@
+#include "measure/Edges.h"
 #include "measure/EdgeScan.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +36,12 @@ TEST(Edges, RunsStopAtNeighboursFurtherApartThanTheTolerance) {
         {shapes, 150, 140, 8, {100, 100, 200, 180}}, // on the black box
         {shapes, 500, 140, 8, {340, 0, 800, 600}},   // to the snapshot's edges
         {ramps, 100, 0, 8, {0, 0, 256, 1}},          {ramps, 100, 0, 0, {100, 0, 101, 1}},
+        {ramps, 100, 0, 1, {0, 0, 256, 1}}, // neighbours exactly the tolerance apart
     };
     for (const auto& c : cases)
         EXPECT_EQ(RunsThrough(c.Pixels, c.X, c.Y, c.Tolerance), c.Runs) << c.X << ", " << c.Y;
     EXPECT_EQ(ColorDifference(0xFF102030, 0x00152010), 32) << "no colour in the top byte";
+    EXPECT_EQ(ColorDifference(0x400000, 0), 64) << "red alone";
 }
 
 TEST(Edges, ABoxSnapsToWhatDiffersFromThePressedColourAsItIsDragged) {
@@ -56,6 +59,7 @@ TEST(Edges, ABoxSnapsToWhatDiffersFromThePressedColourAsItIsDragged) {
         {{0, 0, 800, 600}, White, 8, PixelRect{100, 100, 340, 180}},     // the faint box is not
         {{150, 120, 300, 130}, White, 8, PixelRect{150, 120, 300, 130}}, // into both
         {{0, 0, 800, 600}, White, 4, PixelRect{100, 100, 600, 400}},     // at 4 it is
+        {{0, 0, 800, 600}, White, 8, PixelRect{100, 100, 340, 180}},     // back to 8, same box
         {{150, 140, 250, 150}, Black, 8, PixelRect{200, 140, 250, 150}}, // pressed on black
         {{700, 500, 900, 700}, White, 8, std::nullopt},                  // past the screen
     };
@@ -63,6 +67,13 @@ TEST(Edges, ABoxSnapsToWhatDiffersFromThePressedColourAsItIsDragged) {
     for (const auto& s : steps)
         EXPECT_EQ(FindContent(search, shapes, s.Box, s.Background, s.Tolerance), s.Content)
             << s.Box.Left << ", " << s.Box.Top;
+}
+
+TEST(Edges, PageUpAndDownStepThroughTheTolerancesAndStopAtTheEnds) {
+    EXPECT_EQ(NextTolerance(128, true), 128);
+    EXPECT_EQ(NextTolerance(0, false), 0);
+    EXPECT_EQ(NextTolerance(8, true), 16);
+    EXPECT_EQ(NextTolerance(8, false), 4);
 }
 
 } // namespace

@@ -33,4 +33,12 @@ TEST(PinGeometry, ALabelThatWouldFallOffTheWindowMovesInside) {
     EXPECT_EQ(PlaceLabel({-100, -100, -40, -20}, 50, 16, 800, 600), (PixelRect{0, 0, 50, 16}));
 }
 
+TEST(PinGeometry, AnOutlineEndingAtTheWindowsEdgeIsOffIt) {
+    EXPECT_FALSE(OnWindow({-10, 10, 0, 20}, 800, 600)) << "ends at the left edge";
+    EXPECT_FALSE(OnWindow({10, -10, 20, 0}, 800, 600)) << "ends at the top edge";
+    EXPECT_FALSE(OnWindow({800, 10, 810, 20}, 800, 600)) << "starts at the right edge";
+    EXPECT_FALSE(OnWindow({10, 600, 20, 610}, 800, 600)) << "starts at the bottom edge";
+    EXPECT_TRUE(OnWindow({-10, -10, 1, 1}, 800, 600) && OnWindow({799, 599, 810, 610}, 800, 600));
+}
+
 } // namespace

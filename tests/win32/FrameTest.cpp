@@ -4,6 +4,7 @@
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "unit/StateFixture.h"
+#include "view/PixelGrid.h"
 #include "win32/WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -111,9 +112,11 @@ TEST_F(FrameTest, ADigitKeyZoomsByItsPositionAndItsCharacterDoesNotActAgain) {
 
 TEST_F(FrameTest, ZoomKeysFollowTheKeyTable) {
     const std::int16_t factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
+    PixelGrid = true;
     for (wchar_t key = L'9'; key >= L'1'; --key) {
         SendMessageW(window, WM_CHAR, key, 0x00010001);
         EXPECT_EQ(ZoomFactor, factors[key - L'1']);
+        EXPECT_EQ(PixelGridShown(), ZoomFactor >= 6) << "the grid from zoom 6 on";
         EXPECT_GE(ViewOriginX, 0);
         EXPECT_LE(ViewOriginX, ScreenWidth - ScreenWidth / ZoomFactor);
     }
