@@ -543,8 +543,14 @@ class Session:
             self.release(button)
 
     def clipboard(self):
-        """The clipboard's text as X clients see it, or None when it holds none."""
-        result = _run(["xclip", "-o", "-selection", "clipboard"], env=self.env(), check=False)
+        """The clipboard's text as X clients see it, or None when it holds none. A request
+        that reaches the owner just as a copy replaces it may never be answered (xclip then
+        waited 30 s, once in 12 runs): such a read counts as none, and the caller reads again."""
+        try:
+            result = _run(["xclip", "-o", "-selection", "clipboard"], env=self.env(),
+                          timeout=2, check=False)
+        except subprocess.TimeoutExpired:
+            return None
         return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
     def expect_clipboard(self, text, timeout=3):
@@ -623,8 +629,14 @@ class Session:
     def rendered(self, text):
         """text drawn as the read-out line is drawn, by render_text.exe under the same Wine."""
         if text not in self.texts:
-            path = os.path.join(self.tmp, "text.ppm")
-            _run(["wine", RENDER_TEXT, text, path], env=self.env())
+            # A file of its own each time, and one more try: it once exited with 1 and said
+            # nothing, which no run since has repeated; it now says why it fails.
+            path = os.path.join(self.tmp, "text-%d.ppm" % len(self.texts))
+            try:
+                _run(["wine", RENDER_TEXT, text, path], env=self.env())
+            except Failure as failure:
+                print("%s; trying once more" % failure, flush=True)
+                _run(["wine", RENDER_TEXT, text, path], env=self.env())
             with open(path, "rb") as f:
                 self.texts[text] = Image.from_ppm(f.read())
         return self.texts[text]
@@ -664,12 +676,16 @@ class Session:
     def expect_pointer(self, x, y, timeout=3):
         """Waits until the pointer stands at (x, y): the program moves it after reading a key."""
         began = time.monotonic()
-        while True:
+        seen = []  # each position the pointer took while waiting, and when, to tell a late
+        while True:  # read from a pointer placed elsewhere
             at = self.pointer()
             if at == (x, y):
                 return
+            if not seen or seen[-1][0] != at:
+                seen.append((at, time.monotonic() - began))
             if time.monotonic() - began > timeout:
-                raise Failure("pointer at %s, expected (%d, %d)" % (at, x, y))
+                raise Failure("pointer at %s, expected (%d, %d); seen: %s" % (at, x, y, ", ".join(
+                    "%s from %.2f s" % (p, t) for p, t in seen)))
             time.sleep(0.05)
 
 

@@ -5,6 +5,7 @@
 //   render_text.exe TEXT OUTPUT.ppm
 #include <windows.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -21,8 +22,17 @@ int wmain(int argc, wchar_t** argv) {
     HGDIOBJ old = SelectObject(dc, bitmap);
     TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
     GdiFlush();
+    if (bits == nullptr) {
+        std::fprintf(stderr, "no bitmap for a %ld x %ld text (error %lu)\n", size.cx, size.cy,
+                     GetLastError());
+        return 3;
+    }
     FILE* out = _wfopen(argv[2], L"wb");
-    if (out == nullptr) return 1;
+    if (out == nullptr) {
+        std::fprintf(stderr, "cannot write %ls (errno %d, error %lu)\n", argv[2], errno,
+                     GetLastError());
+        return 1;
+    }
     std::fprintf(out, "P6\n%ld %ld\n255\n", size.cx, size.cy);
     const auto* pixels = static_cast<const DWORD*>(bits);
     for (long i = 0; i < size.cx * size.cy; ++i) {
