@@ -135,6 +135,8 @@ void ShowHelpScreen() {
     DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(HelpDialogId), MainWindowHandle, HelpScreenProc,
                     0);
     DeletePanelFonts();
+    // A display change may have ended the tool while the panel was open.
+    if (!IsWindow(MainWindowHandle)) return;
     // Opening the panel disabled the main window, which lost the mouse capture.
     SetCapture(MainWindowHandle);
     SetModeCursor();
