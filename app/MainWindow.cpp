@@ -73,7 +73,7 @@ void OnDestroy(HWND window) {
     MarkPen = nullptr;
     UsageFont = TitleFont = HeadingFont = FooterFont = nullptr;
     ReleaseCapture();
-    ClipCursor(nullptr);
+    ConfinePointer(false);
     PostQuitMessage(0);
 }
 
@@ -97,6 +97,23 @@ void OnDpiChanged(HWND window, WPARAM wParam) {
     RepaintFrame(window);
 }
 
+// A program brought to the front (Alt+Tab, the task manager, a notification) must show: a
+// topmost window over the whole monitor would hide it while it takes the keys. Back in front,
+// the tool covers the monitor again, always-on-top windows included.
+void StayOnTopWhileInFront(HWND window, bool active) {
+    constexpr UINT Keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    if (active) {
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, Keep);
+        return;
+    }
+    // Below the window now in front; a topmost one is above the tool once it is not topmost.
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, Keep);
+    HWND front = GetForegroundWindow();
+    if (front != nullptr && front != window &&
+        !(GetWindowLongW(front, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        SetWindowPos(window, front, 0, 0, 0, 0, Keep);
+}
+
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -114,6 +131,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ACTIVATEAPP:
         ConfinePointer(wParam != FALSE && ToolInFront());
         KeepCaptureWhileActive(window, wParam != FALSE);
+        StayOnTopWhileInFront(window, wParam != FALSE);
         break;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != window) EndDrags(window);
@@ -165,8 +183,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         else
             OnPointerMove(window, lParam);
         break;
-    case WM_MOUSEWHEEL:
-        OnZoomWheel(window, wParam);
+    case WM_MOUSEWHEEL: // with inactive windows scrolled, the wheel reaches a tool behind
+        if (ToolInFront()) OnZoomWheel(window, wParam);
         break;
     case WM_LBUTTONDOWN:
         NoteSnapBackground(lParam);

@@ -37,6 +37,28 @@ bool ReadMonitorPlace(HMONITOR monitor, RECT& place) {
     return true;
 }
 
+// Hides or shows the window's picture through the compositor (DWMWA_CLOAK), so the first frame
+// shown is a painted one. Looked up at run time: the exe imports nothing beyond the core
+// libraries. False where the platform has no such call or refused it.
+bool Cloak(HWND window, BOOL cloaked) {
+    using SetAttributeCall = HRESULT(WINAPI*)(HWND, DWORD, const void*, DWORD);
+    constexpr DWORD CloakAttribute = 13;
+    static HMODULE dwm = LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto setAttribute = reinterpret_cast<SetAttributeCall>(reinterpret_cast<void*>(
+        dwm != nullptr ? GetProcAddress(dwm, "DwmSetWindowAttribute") : nullptr));
+    return setAttribute != nullptr &&
+           SUCCEEDED(setAttribute(window, CloakAttribute, &cloaked, sizeof cloaked));
+}
+
+// Painted before it is seen: a first paint at 4K takes tens of milliseconds, and the
+// compositor would meanwhile show the unpainted surface.
+void ShowPainted(HWND window) {
+    const bool cloaked = Cloak(window, TRUE);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    if (cloaked) Cloak(window, FALSE);
+}
+
 } // namespace
 
 HMONITOR RecordMonitorUnderPointer() {
@@ -130,8 +152,7 @@ int RunTarvok(HINSTANCE instance) {
     if (!RegisterMainWindowClass()) return 0;
     MainWindowHandle = CreateMainWindow();
     if (MainWindowHandle == nullptr) return 0;
-    ShowWindow(MainWindowHandle, SW_SHOW);
-    UpdateWindow(MainWindowHandle);
+    ShowPainted(MainWindowHandle);
     // The platform may refuse the front to a program started from the background: the tool
     // then runs without the clip its activation may have taken. In front, the clip is taken
     // again, since on some platforms the one made as the window became active is undone while

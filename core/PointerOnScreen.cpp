@@ -26,7 +26,11 @@ bool ToolInFront() {
 
 void ConfinePointer(bool active) {
     const RECT monitor = ToRect(MonitorOnScreen());
-    ClipCursor(active ? &monitor : nullptr);
+    RECT clip;
+    if (active)
+        ClipCursor(&monitor);
+    else if (GetClipCursor(&clip) && EqualRect(&clip, &monitor))
+        ClipCursor(nullptr); // a clip that a game or a remote session set stays theirs
 }
 
 void KeepPointerConfined() {

@@ -19,6 +19,7 @@ bool ToolInFront();
 
 // While the tool is the active program the pointer stays on the frozen monitor: elsewhere
 // its moves would not reach the window, and a click would bring another program forward.
+// Inactive, it releases only its own clip, the monitor's rectangle.
 void ConfinePointer(bool active);
 
 // Sets the clip again while the tool is in front: the platform drops it for its secure

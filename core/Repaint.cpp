@@ -27,14 +27,18 @@ void InvalidateFrameArea([[maybe_unused]] HWND window, const RECT* area) {
 
 void RepaintFrame(HWND window) {
     // The marks since the last repaint reach the platform in one call.
+    // An area the platform had invalid already holds stale pixels, which a scroll of the whole
+    // window would move where nothing copies over them: the painter then composes it all.
+    bool stale = false;
     if (MarkedWhole) {
+        stale = GetUpdateRect(window, nullptr, FALSE) != FALSE;
         InvalidateRect(window, nullptr, FALSE);
     } else if (!MarkedRects.empty()) {
         HRGN marked = RegionOf(MarkedRects);
         InvalidateRgn(window, marked, FALSE);
         DeleteObject(marked);
     }
-    Given.Whole = Given.Whole || MarkedWhole;
+    Given.Whole = (Given.Whole || MarkedWhole) && !stale;
     Given.Rects.insert(Given.Rects.end(), MarkedRects.begin(), MarkedRects.end());
     MarkedRects.clear();
     MarkedWhole = false;

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Draws the seven cursors, four crosshairs for size mode and three eyedroppers for colour mode,
-as monochrome .cur files holding 32 x 32, 48 x 48 and 64 x 64 images: the system picks the one
-for its cursor size (100 %, 150 % and 200 % scaling). Run: python3 res/make_cursors.py [folder],
-by default res/cursors. With --check it writes nothing and fails if the files there differ from
-what it would write."""
+as monochrome .cur files holding one image drawn at each cursor size Windows uses from 100 % to
+400 % scaling (32 px at 96 DPI, in proportion to the DPI), so the system never resamples one.
+Run: python3 res/make_cursors.py [folder], by default res/cursors. With --check it writes nothing
+and fails if the files there differ from what it would write."""
 import struct
 import sys
 from pathlib import Path
@@ -114,7 +114,8 @@ CURSORS = {
     106: ("eyedropper-black.cur", (10, 20), lambda: eyedropper(BLACK, WHITE), WHITE),
     107: ("eyedropper-white.cur", (10, 20), reversed_eyedropper, BLACK),
 }
-LARGER = (48, 64)
+# 125, 150, 175, 200, 225, 250, 300, 350 and 400 %.
+LARGER = (40, 48, 56, 64, 72, 80, 96, 112, 128)
 
 
 def place(c, hot, hot_there, factor):

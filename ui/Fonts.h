@@ -10,7 +10,7 @@ extern HFONT HeadingFont; // 22 px: its two headings
 extern HFONT FooterFont;  // 14 px: its notice and contact lines
 
 // Enumerates the screen's font families in every script; the first "Arial (Western)" entry
-// makes all four fonts. Without one they stay null and texts come out in the default font.
+// makes all four fonts. Without one they stay null, and the help panel uses its own face.
 void SelectFonts(HDC screen);
 
 // The enumeration's callback: makes the fonts from a matching entry and ends the enumeration

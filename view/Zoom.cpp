@@ -13,10 +13,12 @@ constexpr std::int16_t Factors[] = {1, 2, 3, 4, 6, 10, 20, 30, 45};
 
 std::int16_t ZoomFactorForKey(std::uint64_t character) {
     if (character < '1' || character > '9') return 0;
+    WheelRemainder = 0;
     return Factors[character - '1'];
 }
 
 std::int16_t ZoomFactorAfterWheel(std::int64_t delta) {
+    if ((delta < 0 && WheelRemainder > 0) || (delta > 0 && WheelRemainder < 0)) WheelRemainder = 0;
     WheelRemainder += delta;
     const std::int64_t notches = WheelRemainder / 120; // toward zero: a part stays, either way
     WheelRemainder -= notches * 120;

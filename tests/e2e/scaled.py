@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""The program on displays scaled to 150 % and 200 % (Wine's LogPixels 144 and 192): the pointer
-is the crosshair's own larger image, with one-pixel lines around the measuring pixel; the help
-panel shows every text line apart and inside it; at 150 % a box drag shows its size in pixels
-and in the scaled units designs use, and the position text does likewise.
+"""The program on a 1024 x 768 screen scaled to 150 % and 200 % (Wine's LogPixels 144 and 192):
+the pointer is the crosshair's own larger image, with one-pixel lines around the measuring pixel;
+the help panel lies on the screen with every text line apart and inside it; at 150 % a box drag
+shows its size in pixels and in the scaled units designs use, and the position text does likewise.
 
 usage: scaled.py tarvok.exe
 """
@@ -11,8 +11,8 @@ import sys
 from harness import run
 from help import panel_problem
 
-# Tall enough for the help panel at 200 % (880 px), with room for a few more lines.
-WIDTH, HEIGHT = 1280, 1200
+# The smallest screen the help panel must fit at 200 %.
+WIDTH, HEIGHT = 1024, 768
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 
 

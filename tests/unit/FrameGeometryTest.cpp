@@ -188,10 +188,52 @@ TEST(FitHelpPanel, GrowsWithTheButtonAtItsCornerAndPushesOverlappedTextsAndACove
     EXPECT_EQ(edges(tall.Texts[1]), std::tuple(10, 30, 100, 50));
     EXPECT_EQ(edges(tall.Button), std::tuple(100, 97, 140, 112));
     EXPECT_EQ(std::pair(tall.Width, tall.Height), std::pair(160, 117));
+    // Side by side, texts stay where they are.
+    const PanelFit columns =
+        FitHelpPanel({{10, 10, 50, 20}, {60, 10, 100, 20}}, {100, 80, 140, 95}, 160, 100, 7);
+    EXPECT_EQ(edges(columns.Texts[1]), std::tuple(60, 10, 100, 20));
     // Texts that reach lower beside the button take it down with the bottom edge.
     const PanelFit longer = FitHelpPanel({{10, 90, 60, 110}}, {100, 80, 140, 95}, 160, 100, 7);
     EXPECT_EQ(edges(longer.Button), std::tuple(100, 97, 140, 112));
     EXPECT_EQ(std::pair(longer.Width, longer.Height), std::pair(160, 117));
+}
+
+// A title, two headed columns with an indented line, a foot line and one beside the button,
+// reserving 70 px; at 96 DPI, at 192, and with the last hidden.
+TEST(PlaceHelpTexts, ColumnsSideBySideBetweenTopAndFootWithTheLineBesideTheButtonCut) {
+    using enum HelpPlace;
+    std::vector<HelpItem> items = {
+        {Top, 10, 0, 60, 32},   {Keys, 8, 0, 100, 22}, {Mouse, 8, 0, 90, 22},
+        {Keys, 8, 0, 200, 16},  {Keys, 4, 0, 150, 16}, {Mouse, 8, 0, 120, 16},
+        {Mouse, 4, 40, 50, 16}, {Foot, 24, 0, 80, 14}, {FootBesideButton, 4, 0, 500, 14},
+    };
+    const auto edges = [](const std::vector<PanelRect>& rects) {
+        std::vector<std::tuple<int, int, int, int>> out;
+        for (const PanelRect& r : rects)
+            out.emplace_back(r.Left, r.Top, r.Right, r.Bottom);
+        return out;
+    };
+    using Edges = std::vector<std::tuple<int, int, int, int>>;
+    EXPECT_EQ(edges(PlaceHelpTexts(items, 96, 70)), (Edges{{15, 10, 75, 42},
+                                                           {15, 50, 115, 72},
+                                                           {245, 50, 335, 72},
+                                                           {15, 80, 215, 96},
+                                                           {15, 100, 165, 116},
+                                                           {245, 80, 365, 96},
+                                                           {285, 100, 335, 116},
+                                                           {15, 140, 95, 154},
+                                                           {15, 158, 295, 172}}));
+    EXPECT_EQ(edges(PlaceHelpTexts(items, 192, 70)), (Edges{{30, 20, 90, 52},
+                                                            {30, 68, 130, 90},
+                                                            {290, 68, 380, 90},
+                                                            {30, 106, 230, 122},
+                                                            {30, 130, 180, 146},
+                                                            {290, 106, 410, 122},
+                                                            {370, 130, 420, 146},
+                                                            {30, 194, 110, 208},
+                                                            {30, 216, 350, 230}}));
+    items.back().Width = items.back().Height = 0;
+    EXPECT_EQ(edges(PlaceHelpTexts(items, 96, 70)).back(), std::tuple(15, 154, 15, 154));
 }
 
 } // namespace

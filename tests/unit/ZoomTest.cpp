@@ -14,12 +14,13 @@ TEST(ZoomFactorForKey, DigitsOneToNineOnly) {
 }
 
 TEST_F(ZoomTest, WheelNotchesStepThroughTheFactorsAndPartsOfOneAddUp) {
-    // Delta, then the factor: parts add up either way; past 1 and 45 a notch does nothing.
-    const int turns[][2] = {{120, 2},  {60, 2},   {60, 3},   {-30, 3},  {-90, 2},
-                            {-120, 1}, {-60, 1},  {-120, 1}, {60, 1},   {120, 2},
-                            {720, 30}, {240, 45}, {120, 45}, {-120, 30}};
+    // Delta, then the factor: parts add up in one direction, a turn back or a zoom key ('3',
+    // as delta 0) forgets them; past 1 and 45 a notch does nothing.
+    const int turns[][2] = {{120, 2},  {60, 2},    {60, 3},  {-30, 3},   {-90, 2},  {-120, 1},
+                            {-60, 1},  {-120, 1},  {60, 1},  {120, 2},   {720, 30}, {240, 45},
+                            {120, 45}, {-120, 30}, {60, 30}, {-150, 20}, {0, 3},    {-90, 3}};
     for (const auto& t : turns) {
-        ZoomFactor = ZoomFactorAfterWheel(t[0]);
+        ZoomFactor = t[0] != 0 ? ZoomFactorAfterWheel(t[0]) : ZoomFactorForKey('3');
         EXPECT_EQ(ZoomFactor, t[1]) << "after " << t[0];
     }
 }

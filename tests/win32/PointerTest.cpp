@@ -5,6 +5,7 @@
 #include "core/PlatformRect.h"
 #include "core/ReadoutPlace.h"
 #include "measure/MarkBox.h"
+#include "ui/ComposeFrame.h"
 #include "ui/FrameGeometry.h"
 #include "win32/WinTestSupport.h"
 
@@ -251,6 +252,20 @@ TEST_F(PointerTest, PanStepsRepaintEverythingAndAStillRightClickNothing) {
     Move(430, 305);
     EXPECT_EQ(ViewOriginX, 266'000'001) << "the second press of a double click pans nothing";
     EXPECT_EQ(MarkBox.Left, ToMicro(430));
+}
+
+TEST_F(PointerTest, APanStepOverAnAreaTheWindowHadInvalidShowsTheWholeFrame) {
+    ZoomThreeAtTheCentre();
+    RightPress(400, 300);
+    const RECT stale = {100, 80, 300, 200}; // uncovered, and not yet painted
+    HDC dc = GetDC(window);
+    FillRect(dc, &stale, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    ReleaseDC(window, dc);
+    InvalidateRect(window, &stale, FALSE);
+    Move(430, 310);
+    MemoryCanvas whole(FrameDC, width, height);
+    ComposeWholeFrame(whole.Dc);
+    EXPECT_TRUE(ReadWindowPixels(window, width, height) == whole.Pixels());
 }
 
 TEST_F(PointerTest, LosingTheCaptureEndsAPanAndAMarkingWithoutACopyAndActivationRetakesIt) {
