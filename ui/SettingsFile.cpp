@@ -33,17 +33,42 @@ std::wstring ExePath() {
     return path;
 }
 
+std::wstring EnvironmentText(const wchar_t* name) {
+    wchar_t text[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(name, text, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? text : L"";
+}
+
+// The shell's own answer, with shell32 loaded for it: only where %APPDATA% is not set, since
+// loading shell32 at start costs tens of milliseconds on some platforms.
+std::wstring ShellRoamingFolder() {
+    using KnownFolderCall = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
+    using FreeCall = void(WINAPI*)(void*);
+    HMODULE shell = LoadLibraryW(L"shell32.dll");
+    HMODULE ole = LoadLibraryW(L"ole32.dll");
+    const auto knownFolder = reinterpret_cast<KnownFolderCall>(reinterpret_cast<void*>(
+        shell == nullptr ? nullptr : GetProcAddress(shell, "SHGetKnownFolderPath")));
+    const auto freeText = reinterpret_cast<FreeCall>(
+        reinterpret_cast<void*>(ole == nullptr ? nullptr : GetProcAddress(ole, "CoTaskMemFree")));
+    std::wstring folder;
+    PWSTR path = nullptr;
+    if (knownFolder != nullptr && freeText != nullptr &&
+        SUCCEEDED(knownFolder(FOLDERID_RoamingAppData, 0, nullptr, &path)))
+        folder = path;
+    if (freeText != nullptr) freeText(path);
+    if (ole != nullptr) FreeLibrary(ole);
+    if (shell != nullptr) FreeLibrary(shell);
+    return folder;
+}
+
 std::wstring RoamingFolder() {
     // Tests name a folder of their own, so that they never touch the user's.
-    wchar_t named[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableW(L"TARVOK_SETTINGS_DIR", named, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) return named;
-    PWSTR roaming = nullptr;
-    std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming)))
-        folder = std::wstring(roaming) + L"\\Tarvok";
-    CoTaskMemFree(roaming);
-    return folder;
+    const std::wstring named = EnvironmentText(L"TARVOK_SETTINGS_DIR");
+    if (!named.empty()) return named;
+    // The variable the system sets to the roaming application data folder, FOLDERID_RoamingAppData.
+    std::wstring roaming = EnvironmentText(L"APPDATA");
+    if (roaming.empty()) roaming = ShellRoamingFolder();
+    return roaming.empty() ? roaming : roaming + L"\\Tarvok";
 }
 
 std::wstring ChooseSettingsPath() {
