@@ -22,9 +22,6 @@ class Settings : public FreshState {
             line += (line.empty() ? "" : " ") + value;
         return line;
     }
-    static void Apply(std::string_view bytes) {
-        if (const auto text = DecodeSettings(bytes)) ApplySettings(*text);
-    }
 };
 
 // ASCII text as UTF-16 LE with its byte-order mark, as Notepad saves "Unicode".
@@ -66,21 +63,17 @@ TEST_F(Settings, ReadFromTheFile) {
          "hex 1 1 1 on off 8 Win+Alt+\xC3\x89"},
         {Utf16("[Tarvok]\r\nColorFormat=rgb\r\nColorCursor=2\r\n"),
          "rgb 1 1 2 off off 8 Win+Alt+M"},
-        {Utf16("[Tarvok]\r\nShortcut=") + "\x3D\xD8\x00\xDE"s + Utf16("\r\n").substr(2),
-         "hex 1 1 1 off off 8 \xF0\x9F\x98\x80"},
         {padded, "hex 1 1 1 on off 8 Win+Alt+M"}, // 64 KiB exactly
         // No settings file: every setting takes its default.
         {padded + ";", Defaults},
         {"[Tarvok]\nGrid=on\n\0"s, Defaults},
         {"[Tarvok]\nGrid=on\n\xC3(", Defaults},
-        {"[Tarvok]\nGrid=on\n\xE0\x80\xAF", Defaults}, // an overlong '/'
         {Utf16("[Tarvok]\nGrid=on\n") + "x", Defaults},
         {Utf16("[Tarvok]\nGrid=on\n") + "\x00\xD8"s + Utf16("a").substr(2), Defaults},
-        {"\xFE\xFF\0[\0T"s, Defaults},
     };
     for (const auto& c : cases) {
         SetUp();
-        Apply(c.Bytes);
+        if (const auto text = DecodeSettings(c.Bytes)) ApplySettings(*text);
         EXPECT_EQ(Kept(), c.Kept) << c.Bytes.substr(0, 80);
     }
 }
@@ -113,7 +106,7 @@ TEST_F(Settings, WrittenBackKeepingTheUsersLines) {
         SetUp();
         const SettingsText text = DecodeSettings(c.Before).value();
         ApplySettings(text);
-        Apply("[Tarvok]\n" + c.Change);
+        ApplySettings({TextEncoding::Utf8, {"[Tarvok]", c.Change}});
         EXPECT_EQ(EncodeSettings(text, KeptSection, KeptSettings()), c.After) << c.Before;
     }
 }
