@@ -54,7 +54,7 @@ bool OnCreate(HWND window) {
     SelectFonts(screen);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
-    SizeCursorId = FirstSizeCursorId;
+    if (SizeCursorId == 0) SizeCursorId = FirstSizeCursorId; // unless the settings chose one
     LoadCursors();
     SetModeCursor();
     SetTimer(window, ClipTimerId, ClipCheckMs, nullptr);

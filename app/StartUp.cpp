@@ -7,6 +7,7 @@
 #include "core/PlatformRect.h"
 #include "core/PointerOnScreen.h"
 #include "res/ResourceIds.h"
+#include "ui/SettingsFile.h"
 
 namespace {
 
@@ -149,6 +150,7 @@ int RunTarvok(HINSTANCE instance) {
     AppInstance = instance;
     HMONITOR monitor = RecordMonitorUnderPointer();
     ScreenDpi = MonitorDpi(monitor, nullptr); // before the window, which loads its cursor
+    LoadSettings();                           // before the first frame, which shows them
     if (!RegisterMainWindowClass()) return 0;
     MainWindowHandle = CreateMainWindow();
     if (MainWindowHandle == nullptr) return 0;
@@ -159,5 +161,7 @@ int RunTarvok(HINSTANCE instance) {
     // the desktop settles, and the first frame shown is past that.
     SetForegroundWindow(MainWindowHandle);
     ConfinePointer(GetForegroundWindow() == MainWindowHandle);
-    return RunMessageLoop();
+    const int exitCode = RunMessageLoop();
+    SaveSettingsIfChanged();
+    return exitCode;
 }

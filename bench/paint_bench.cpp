@@ -14,6 +14,7 @@
 #include "measure/Pins.h"
 #include "ui/ComposeFrame.h"
 #include "ui/Fonts.h"
+#include "ui/SettingsFile.h"
 #include "win32/GdiLedger.h"
 
 #include <psapi.h>
@@ -622,6 +623,44 @@ bool ParseSize(const char* text, ScreenSize* size) {
     return true;
 }
 
+// Reading the settings file at start, as LoadSettings does it: the first call, as start-up
+// meets it, then the median and maximum of `reps`, with a file of every kept setting (at its
+// default, so that the figures after it are not changed) and with none. The file stands in a
+// folder of the benchmark's own.
+void BenchSettings(int reps) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"tarvok-bench-settings";
+    const std::wstring path = folder + L"\\settings.ini";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    SetEnvironmentVariableW(L"TARVOK_SETTINGS_DIR", folder.c_str());
+    const char text[] =
+        "; Tarvok\r\n[Tarvok]\r\nColorFormat=hex\r\nSampleArea=1\r\nSizeCursor=1\r\n"
+        "ColorCursor=1\r\nGrid=off\r\nEdges=off\r\nTolerance=8\r\n"
+        "Shortcut=Win+Alt+M\r\n";
+    for (const bool present : {true, false}) {
+        if (present) {
+            HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+            DWORD written = 0;
+            WriteFile(file, text, sizeof text - 1, &written, nullptr);
+            CloseHandle(file);
+        } else {
+            DeleteFileW(path.c_str());
+        }
+        static const double ticksPerMs = Frequency() / 1000.0;
+        LARGE_INTEGER start, stop;
+        QueryPerformanceCounter(&start);
+        LoadSettings();
+        QueryPerformanceCounter(&stop);
+        const double first = static_cast<double>(stop.QuadPart - start.QuadPart) / ticksPerMs;
+        const Timing timing = Measure(reps, false, [] { LoadSettings(); });
+        std::printf("settings read at start, %s: first %.3f ms, then median %.3f ms, max %.3f ms\n",
+                    present ? "with a file" : "with none", first, timing.Median, timing.Max);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
 } // namespace
 
 // An unoptimised build's figures say nothing of the product's: with a build directory whose
@@ -667,6 +706,7 @@ int main(int argc, char** argv) {
     const Timing idle = Measure(reps, true, [] {});
     std::printf("waiting for the screen with nothing drawn: median %.3f ms, max %.3f ms\n",
                 idle.Median, idle.Max);
+    BenchSettings(reps);
     for (const ScreenSize& size : sizes) {
         BenchStartUp(size);
         BenchStartUpParts(size);

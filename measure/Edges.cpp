@@ -55,6 +55,10 @@ int NextTolerance(int tolerance, bool larger) {
     return at == std::begin(Tolerances) ? Tolerances[0] : *(at - 1);
 }
 
+bool IsTolerance(int value) {
+    return std::binary_search(std::begin(Tolerances), std::end(Tolerances), value);
+}
+
 bool ShowsSpacing() {
     return EdgesOn && !ColorMode && !Marking && OnSnapshot(PointerPixel());
 }

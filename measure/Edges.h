@@ -19,6 +19,9 @@ constexpr int FirstEdgeTolerance = 8;
 // 128, stopping at the ends.
 int NextTolerance(int tolerance, bool larger);
 
+// Whether `value` is one of those steps.
+bool IsTolerance(int value);
+
 // Whether the spacing around the pointer is shown: edges on, size mode, no box being marked,
 // and the pointer's pixel on the snapshot.
 bool ShowsSpacing();

@@ -414,8 +414,14 @@ class Session:
             proc.wait()
         raise Failure("no free X display in :%d-:%d" % (DISPLAYS[0], DISPLAYS[-1]))
 
+    def settings_dir(self):
+        """The folder the program keeps its settings in during this session (the prefix's
+        %APPDATA% is shared by sessions)."""
+        return os.path.join(self.tmp, "settings")
+
     def env(self, **extra):
         env = dict(os.environ, DISPLAY=self.display, **self.wine_env)
+        env["TARVOK_SETTINGS_DIR"] = "Z:" + self.settings_dir()
         env.update(extra)
         return env
 
