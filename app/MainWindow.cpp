@@ -20,6 +20,7 @@
 #include "ui/Fonts.h"
 #include "ui/HelpScreen.h"
 #include "ui/PinInput.h"
+#include "ui/SaveView.h"
 #include "view/ArrowKeys.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
@@ -100,6 +101,7 @@ void OnDpiChanged(HWND window, WPARAM wParam) {
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    EndSaveNotice(window, message, wParam, lParam);
     switch (message) {
     case WM_CREATE:
         if (!OnCreate(window)) return -1;
@@ -153,6 +155,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         if (wParam == 3) // Ctrl+C, or with Shift, Ctrl+Shift+C
             GetKeyState(VK_SHIFT) < 0 ? CopyPins(window) : CopyReadout(window);
+        if (wParam == 19) SaveView(window); // Ctrl+S
         if (wParam == ' ') {
             ToggleColorMode(window);
             SetModeCursor();
