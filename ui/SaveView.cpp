@@ -10,21 +10,14 @@
 
 namespace {
 
-// Where the pointer was at the save, in the window: a move message to the same place (the
-// platform sends some without a move) does not end the message.
-LPARAM PointerAtSave = -1;
+// The place of the last pointer move message: one to the same place (the platform sends some
+// without a move) does not end the outcome's message.
+LPARAM LastMoveAt = -1;
 
 LocalTime Now() {
     SYSTEMTIME t;
     GetLocalTime(&t);
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
-}
-
-LPARAM PointerInWindow(HWND window) {
-    POINT p = {};
-    GetCursorPos(&p);
-    ScreenToClient(window, &p);
-    return MAKELPARAM(p.x, p.y);
 }
 
 // Shows `text` on the read-out line at once.
@@ -46,15 +39,16 @@ void SaveView(HWND window) {
     DWORD error = static_cast<DWORD>(EncodePng(FramePixels, png));
     if (error == 0) error = SaveNewPicture(png, time, name);
     CopyPictureToClipboard(window, FramePixels, png); // a failed save still copies
-    PointerAtSave = PointerInWindow(window);
     ShowNotice(window, error == 0 ? L"Saved: " + name + L" in Pictures\\Tarvok"
                                   : L"Not saved: " + ErrorText(error));
 }
 
 void EndSaveNotice(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool moved = message == WM_MOUSEMOVE && lParam != LastMoveAt;
+    if (message == WM_MOUSEMOVE) LastMoveAt = lParam;
     if (ReadoutNotice.empty()) return;
     const bool key = (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) &&
                      (lParam & (1 << 30)) == 0 && wParam != VK_SHIFT && wParam != VK_CONTROL &&
                      wParam != VK_MENU && wParam != VK_LWIN && wParam != VK_RWIN;
-    if (key || (message == WM_MOUSEMOVE && lParam != PointerAtSave)) ShowNotice(window, L"");
+    if (key || moved) ShowNotice(window, L"");
 }
