@@ -9,6 +9,7 @@
 #include "core/PointerOnScreen.h"
 #include "core/Repaint.h"
 #include "core/Surfaces.h"
+#include "measure/Clipboard.h"
 #include "measure/ColorMode.h"
 #include "measure/CopyReadout.h"
 #include "measure/EdgeInput.h"
@@ -132,6 +133,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_WINDOWPOSCHANGED: // a restore from the system menu, for one, would move it
         RefitClientToScreen(window);
         break;
+    case WM_RENDERFORMAT:
+    case WM_RENDERALLFORMATS:
+    case WM_DESTROYCLIPBOARD:
+        OnPictureRequest(window, message, wParam);
+        return 0;
     case WM_PAINT:
         ComposeFrame(window);
         break;

@@ -1,6 +1,9 @@
 #include "measure/Clipboard.h"
 
+#include "core/PngCodec.h"
+
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -30,31 +33,27 @@ template <typename Fill> void PlaceBlock(UINT format, SIZE_T bytes, Fill fill) {
     if (SetClipboardData(format, block) == nullptr) GlobalFree(block);
 }
 
-// A bottom-up 24-bit bitmap with its header, as CF_DIB holds one.
-void PlaceBitmap(const PixelRows& pixels) {
-    const SIZE_T stride = (static_cast<SIZE_T>(pixels.Width) * 3 + 3) & ~SIZE_T{3};
-    const SIZE_T size = stride * static_cast<SIZE_T>(pixels.Height);
-    PlaceBlock(CF_DIB, sizeof(BITMAPINFOHEADER) + size, [&](std::uint8_t* memory) {
-        const BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER),
-                                         static_cast<LONG>(pixels.Width),
-                                         static_cast<LONG>(pixels.Height),
-                                         1,
-                                         24,
-                                         BI_RGB,
-                                         static_cast<DWORD>(size),
-                                         0,
-                                         0,
-                                         0,
-                                         0};
-        std::memcpy(memory, &header, sizeof header);
-        std::uint8_t* rows = memory + sizeof header;
-        for (std::int64_t y = 0; y < pixels.Height; ++y) {
-            const std::uint32_t* from = pixels.Bits + (pixels.Height - 1 - y) * pixels.Width;
-            std::uint8_t* to = rows + static_cast<SIZE_T>(y) * stride;
-            for (std::int64_t x = 0; x < pixels.Width; ++x, to += 3)
-                std::memcpy(to, from + x, 3); // blue, green, red: the 32-bit pixel's low bytes
-        }
-    });
+// The picture last put on the clipboard, kept while this program owns it: the formats are made
+// from it only when a program asks for them, for handing a screen-sized bitmap to the clipboard
+// cost more than saving the file.
+std::vector<std::uint8_t> PicturePng;
+
+UINT PngFormat() {
+    static const UINT format = RegisterClipboardFormatW(L"PNG");
+    return format;
+}
+
+void RenderPicture(UINT format) {
+    if (format == PngFormat()) {
+        PlaceBlock(format, PicturePng.size(), [](std::uint8_t* memory) {
+            std::memcpy(memory, PicturePng.data(), PicturePng.size());
+        });
+    } else if (format == CF_DIB) {
+        std::vector<std::uint8_t> dib;
+        if (SUCCEEDED(DecodePngAsDib(PicturePng, dib)))
+            PlaceBlock(format, dib.size(),
+                       [&](std::uint8_t* memory) { std::memcpy(memory, dib.data(), dib.size()); });
+    }
 }
 
 } // namespace
@@ -68,13 +67,26 @@ void CopyTextToClipboard(HWND owner, const wchar_t* text) {
     CloseClipboard();
 }
 
-void CopyPictureToClipboard(HWND owner, const PixelRows& pixels,
-                            const std::vector<std::uint8_t>& png) {
-    if (!OpenClipboardPatiently(owner)) return;
-    EmptyClipboard();
-    PlaceBitmap(pixels);
-    if (!png.empty())
-        PlaceBlock(RegisterClipboardFormatW(L"PNG"), png.size(),
-                   [&](std::uint8_t* memory) { std::memcpy(memory, png.data(), png.size()); });
+void CopyPictureToClipboard(HWND owner, std::vector<std::uint8_t> png) {
+    if (png.empty() || !OpenClipboardPatiently(owner)) return;
+    EmptyClipboard(); // which ends what this program kept for an earlier picture
+    PicturePng = std::move(png);
+    SetClipboardData(CF_DIB, nullptr);
+    SetClipboardData(PngFormat(), nullptr);
     CloseClipboard();
+}
+
+void OnPictureRequest(HWND owner, UINT message, WPARAM format) {
+    if (message == WM_RENDERFORMAT) {
+        RenderPicture(static_cast<UINT>(format));
+    } else if (message == WM_RENDERALLFORMATS) { // the owner is going: the formats stay
+        if (!OpenClipboard(owner)) return;
+        if (GetClipboardOwner() == owner) {
+            RenderPicture(CF_DIB);
+            RenderPicture(PngFormat());
+        }
+        CloseClipboard();
+    } else if (message == WM_DESTROYCLIPBOARD) {
+        PicturePng = {};
+    }
 }

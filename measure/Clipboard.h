@@ -1,8 +1,6 @@
 // Puts a text on the system clipboard as Unicode text, or a picture as a bitmap and a PNG.
 #pragma once
 
-#include "core/PixelRows.h"
-
 #include <windows.h>
 
 #include <cstdint>
@@ -15,8 +13,11 @@ constexpr int ClipboardTries = 10;
 // out.
 void CopyTextToClipboard(HWND owner, const wchar_t* text);
 
-// The pixels as a 24-bit bitmap (CF_DIB), which every program pastes, and `png` (unless empty)
-// as the registered format "PNG", which keeps them exact where it is understood. Silent on
-// failure, as a text copy is.
-void CopyPictureToClipboard(HWND owner, const PixelRows& pixels,
-                            const std::vector<std::uint8_t>& png);
+// The picture `png` as the registered format "PNG", which keeps it exact where it is understood,
+// and as a 24-bit bitmap (CF_DIB), which every program pastes; both made when a program asks,
+// from the bytes kept meanwhile. Silent on failure, as a text copy is; nothing for no bytes.
+void CopyPictureToClipboard(HWND owner, std::vector<std::uint8_t> png);
+
+// The clipboard owner's messages for that picture: WM_RENDERFORMAT, WM_RENDERALLFORMATS (the
+// owner is going) and WM_DESTROYCLIPBOARD (it is no longer the owner).
+void OnPictureRequest(HWND owner, UINT message, WPARAM format);

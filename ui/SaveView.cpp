@@ -2,7 +2,7 @@
 
 #include "core/PictureFile.h"
 #include "core/PixelRows.h"
-#include "core/PngEncode.h"
+#include "core/PngCodec.h"
 #include "core/Repaint.h"
 #include "measure/Clipboard.h"
 #include "measure/ReadoutText.h"
@@ -38,7 +38,7 @@ void SaveView(HWND window) {
     std::wstring name;
     DWORD error = static_cast<DWORD>(EncodePng(FramePixels, png));
     if (error == 0) error = SaveNewPicture(png, time, name);
-    CopyPictureToClipboard(window, FramePixels, png); // a failed save still copies
+    CopyPictureToClipboard(window, std::move(png)); // also when the file could not be saved
     ShowNotice(window, error == 0 ? L"Saved: " + name + L" in Pictures\\Tarvok"
                                   : L"Not saved: " + ErrorText(error));
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Ctrl+S on the real program, while marking at zoom 2: the PNG in the session's own Pictures
 folder is the screen as it was just before, the read-out then names it, and the clipboard's
-picture, as a PNG and as a bitmap, is the same.
+picture is the same: as a PNG, and as a bitmap once the program has ended.
 
 usage: save.py tarvok.exe
 """
@@ -50,11 +50,18 @@ def save_while_marking(session):
         shot, "Saved: %s in Pictures\\Tarvok" % names[0], HEIGHT - 30))
     with open(os.path.join(folder, names[0]), "rb") as f:
         same("the saved picture", decoded(f.read(), "png"), before)
-    for target, kind in (("image/png", "png"), ("image/bmp", "bmp")):
-        blob = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
-                              env=session.env(), stdout=subprocess.PIPE, check=True).stdout
-        same("the clipboard's " + target, decoded(blob, kind), before)
+    clipboard_is(session, "image/png", before)
     session.release()
+    session.key("Escape")
+    session.wait_exit()
+    # Not asked for before: made as the program ended, and kept.
+    clipboard_is(session, "image/bmp", before)
+
+
+def clipboard_is(session, target, shot):
+    blob = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
+                          env=session.env(), stdout=subprocess.PIPE, check=True).stdout
+    same("the clipboard's " + target, decoded(blob, target.split("/")[1]), shot)
 
 
 def main():
