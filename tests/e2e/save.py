@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Ctrl+S on the real program, while marking at zoom 2: the PNG in the session's own Pictures
-folder is the screen as it was just before, the read-out then names it, and the clipboard's
-picture is the same: as a PNG, and as a bitmap once the program has ended.
+"""Ctrl+S on the real program while marking at zoom 2: the PNG in the session's own Pictures
+folder is the screen as it was just before, and so is the clipboard's picture, as a PNG and, once
+the program has ended, as a bitmap; the read-out names the file.
 
 usage: save.py tarvok.exe
 """
@@ -14,19 +14,18 @@ import time
 from harness import Failure, Image, Session, run
 from zoom import HEIGHT, WIDTH
 
-NAME = re.compile(r"^Tarvok \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d\.png$")
 
-
-def decoded(blob, kind):
+def same(what, blob, kind, shot):
     ppm = subprocess.run(["/usr/bin/convert", kind + ":-", "-depth", "8", "ppm:-"], input=blob,
                          stdout=subprocess.PIPE, check=True).stdout
-    return Image.from_ppm(ppm)
-
-
-def same(what, image, shot):
-    count, samples = image.differences(shot)
+    count, samples = Image.from_ppm(ppm).differences(shot)
     if count:
         raise Failure("%s differs from the screen in %d pixels, e.g. %s" % (what, count, samples))
+
+
+def clipboard(session, target):
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
+                          env=session.env(), stdout=subprocess.PIPE, check=True).stdout
 
 
 def save_while_marking(session):
@@ -38,30 +37,21 @@ def save_while_marking(session):
     before = session.screenshot()
     session.key("ctrl+s")
     folder = os.path.join(session.tmp, "Tarvok")
-    began = time.monotonic()
-    while not (os.path.isdir(folder) and os.listdir(folder)):
-        if time.monotonic() - began > 10:
-            raise Failure("no file in %s 10 s after Ctrl+S" % folder)
-        time.sleep(0.1)
+    session.expect("a file saved", lambda shot: None if os.path.isdir(folder) and os.listdir(
+        folder) else "none in " + folder, timeout=10)
     names = os.listdir(folder)
-    if len(names) != 1 or not NAME.match(names[0]):
+    if len(names) != 1 or not re.match(r"^Tarvok \d{4}(-\d\d){2} \d\d(\.\d\d){2}\.png$", names[0]):
         raise Failure("the folder holds %s" % names)
     session.expect("the read-out names the file", lambda shot: session.readout_problem(
         shot, "Saved: %s in Pictures\\Tarvok" % names[0], HEIGHT - 30))
     with open(os.path.join(folder, names[0]), "rb") as f:
-        same("the saved picture", decoded(f.read(), "png"), before)
-    clipboard_is(session, "image/png", before)
+        same("the saved picture", f.read(), "png", before)
+    same("the clipboard's PNG", clipboard(session, "image/png"), "png", before)
     session.release()
     session.key("Escape")
     session.wait_exit()
     # Not asked for before: made as the program ended, and kept.
-    clipboard_is(session, "image/bmp", before)
-
-
-def clipboard_is(session, target, shot):
-    blob = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
-                          env=session.env(), stdout=subprocess.PIPE, check=True).stdout
-    same("the clipboard's " + target, decoded(blob, target.split("/")[1]), shot)
+    same("the clipboard's bitmap", clipboard(session, "image/bmp"), "bmp", before)
 
 
 def main():

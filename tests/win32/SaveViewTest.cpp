@@ -1,5 +1,5 @@
-// Ctrl+S under Wine, into a folder of the test's own: the PNG against the whole-frame reference
-// and on the clipboard, the " (2)" rule, and a failure that leaves no file.
+// Ctrl+S under Wine, into a folder of the test's own: the picture against the whole-frame
+// reference, the " (2)" rule, and a failure that leaves no file.
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/PictureFile.h"
@@ -8,81 +8,43 @@
 #include "win32/WinTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <wincodec.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+namespace fs = std::filesystem;
+
 class SaveViewTest : public ShownWindowTest {
   protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder = temp + std::wstring(L"tarvok-save-") + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(folder.c_str(), nullptr);
+        fs::create_directories(folder);
         SetEnvironmentVariableW(L"TARVOK_PICTURES_FOLDER", folder.c_str());
         ShownWindowTest::SetUp();
     }
     void TearDown() override {
         ShownWindowTest::TearDown();
-        for (const std::wstring& name : Files())
-            DeleteFileW((folder + L"\\Tarvok\\" + name).c_str());
-        RemoveDirectoryW((folder + L"\\Tarvok").c_str());
-        DeleteFileW((folder + L"\\Tarvok").c_str());
-        RemoveDirectoryW(folder.c_str());
+        fs::remove_all(folder);
     }
-    // The names in Pictures\Tarvok.
-    std::vector<std::wstring> Files() const {
+    // The names of the files in the test's Pictures\Tarvok, or Pictures itself.
+    std::vector<std::wstring> Files(bool pictures = false) const {
         std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((folder + L"\\Tarvok\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
+        for (const auto& entry : fs::directory_iterator(pictures ? folder : folder / "Tarvok"))
+            if (entry.is_regular_file()) names.push_back(entry.path().filename().wstring());
         return names;
     }
-    std::wstring folder;
+    const fs::path folder =
+        fs::temp_directory_path() / ("tarvok-save-" + std::to_string(GetCurrentProcessId()));
 };
 
-// The PNG's pixels as COLORREF values, decoded by the platform's codec.
-std::vector<COLORREF> DecodePng(const std::wstring& path, int width, int height) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IWICImagingFactory* factory = nullptr;
-    IWICBitmapDecoder* decoder = nullptr;
-    IWICBitmapFrameDecode* frame = nullptr;
-    IWICBitmapSource* bgr = nullptr;
-    std::vector<std::uint32_t> bits(static_cast<size_t>(width) * height);
-    UINT w = 0, h = 0;
-    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
-        SUCCEEDED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
-                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
-        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-        SUCCEEDED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame, &bgr)) &&
-        SUCCEEDED(bgr->GetSize(&w, &h)) && w == UINT(width) && h == UINT(height))
-        bgr->CopyPixels(nullptr, w * 4, w * h * 4, reinterpret_cast<BYTE*>(bits.data()));
-    for (IUnknown* object : std::initializer_list<IUnknown*>{bgr, frame, decoder, factory})
-        if (object != nullptr) object->Release();
-    std::vector<COLORREF> pixels;
-    for (std::uint32_t p : bits) // 0xXXRRGGBB to 0x00BBGGRR
-        pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    return pixels;
-}
-
-std::vector<BYTE> ReadFileBytes(const std::wstring& path) {
-    std::vector<BYTE> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes;
+std::vector<BYTE> Bytes(HANDLE clipboardData) {
+    const auto* bytes = static_cast<const BYTE*>(GlobalLock(clipboardData));
+    std::vector<BYTE> copy(bytes, bytes + GlobalSize(clipboardData));
+    GlobalUnlock(clipboardData);
+    return copy;
 }
 
 TEST_F(SaveViewTest, SavesAndCopiesTheWholeFrameWhileMarking) {
@@ -92,29 +54,30 @@ TEST_F(SaveViewTest, SavesAndCopiesTheWholeFrameWhileMarking) {
     Move(300, 200);
     MemoryCanvas reference(FrameDcHandle(), width, height);
     ComposeWholeFrame(reference.Dc);
+    const std::vector<COLORREF> expected = reference.Pixels();
     Key(19);
     const std::vector<std::wstring> files = Files();
     ASSERT_EQ(files.size(), 1u) << "and no temporary file left";
     EXPECT_EQ(ReadoutNotice, L"Saved: " + files[0] + L" in Pictures\\Tarvok");
-    const std::wstring path = folder + L"\\Tarvok\\" + files[0];
-    EXPECT_TRUE(DecodePng(path, width, height) == reference.Pixels());
     EXPECT_TRUE(Marking) << "the drag goes on";
 
+    // The clipboard's PNG is the file, and its bitmap (made from it) the frame.
+    std::ifstream file(folder / "Tarvok" / files[0], std::ios::binary);
+    const std::vector<BYTE> saved(std::istreambuf_iterator<char>(file), {});
     ASSERT_TRUE(OpenClipboard(nullptr));
-    HANDLE png = GetClipboardData(RegisterClipboardFormatW(L"PNG"));
-    ASSERT_NE(png, nullptr);
-    const auto* bytes = static_cast<const BYTE*>(GlobalLock(png));
-    EXPECT_TRUE(std::vector<BYTE>(bytes, bytes + GlobalSize(png)) == ReadFileBytes(path));
-    GlobalUnlock(png);
-    HANDLE dib = GetClipboardData(CF_DIB);
-    ASSERT_NE(dib, nullptr);
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib));
-    EXPECT_EQ(header->biWidth, width);
-    EXPECT_EQ(header->biHeight, height); // bottom-up: the first row is the frame's last
-    const BYTE* last = reinterpret_cast<const BYTE*>(header + 1);
-    EXPECT_EQ(RGB(last[2], last[1], last[0]), reference.Pixels()[size_t(height - 1) * width]);
-    GlobalUnlock(dib);
+    EXPECT_TRUE(Bytes(GetClipboardData(RegisterClipboardFormatW(L"PNG"))) == saved);
+    const std::vector<BYTE> dib = Bytes(GetClipboardData(CF_DIB));
     CloseClipboard();
+    ASSERT_GE(dib.size(), sizeof(BITMAPINFOHEADER) + size_t(width) * height * 3);
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(dib.data());
+    ASSERT_EQ(header->biWidth, width);
+    ASSERT_EQ(header->biHeight, height); // bottom-up: the first row is the frame's last
+    const size_t stride = (size_t(width) * 3 + 3) & ~size_t{3};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const BYTE* p = dib.data() + sizeof *header + (height - 1 - y) * stride + x * 3;
+            ASSERT_EQ(RGB(p[2], p[1], p[0]), expected[size_t(y) * width + x]) << x << "," << y;
+        }
 
     Move(300, 200);
     EXPECT_NE(ReadoutNotice, L"") << "a move message to the same place is no move";
@@ -126,31 +89,20 @@ TEST_F(SaveViewTest, SavesAndCopiesTheWholeFrameWhileMarking) {
 }
 
 TEST_F(SaveViewTest, ATakenNameGetsTheNextNumber) {
-    const std::vector<std::uint8_t> bytes = {1, 2, 3};
     std::wstring first, second;
-    EXPECT_EQ(SaveNewPicture(bytes, {2026, 12, 8, 16, 32, 5}, first), 0u);
-    EXPECT_EQ(SaveNewPicture(bytes, {2026, 12, 8, 16, 32, 5}, second), 0u);
+    EXPECT_EQ(SaveNewPicture({1, 2, 3}, {2026, 12, 8, 16, 32, 5}, first), 0u);
+    EXPECT_EQ(SaveNewPicture({1, 2, 3}, {2026, 12, 8, 16, 32, 5}, second), 0u);
     EXPECT_EQ(first, L"Tarvok 2026-12-08 16.32.05.png");
     EXPECT_EQ(second, L"Tarvok 2026-12-08 16.32.05 (2).png");
     EXPECT_EQ(Files().size(), 2u);
 }
 
 TEST_F(SaveViewTest, AFileWhereTheFolderShouldBeLeavesNoFileAndSaysWhy) {
-    HANDLE blocker = CreateFileW((folder + L"\\Tarvok").c_str(), GENERIC_WRITE, 0, nullptr,
-                                 CREATE_NEW, 0, nullptr);
-    ASSERT_NE(blocker, INVALID_HANDLE_VALUE);
-    CloseHandle(blocker);
+    std::ofstream(folder / "Tarvok") << "in the way";
     Key(19);
-    EXPECT_EQ(ReadoutNotice.rfind(L"Not saved: ", 0), 0u) << ReadoutNotice.c_str();
+    EXPECT_EQ(ReadoutNotice.rfind(L"Not saved: ", 0), 0u);
     EXPECT_GT(ReadoutNotice.size(), 16u) << "with the system's message";
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    int files = 0;
-    do
-        files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-    EXPECT_EQ(files, 1) << "the blocking file alone";
+    EXPECT_EQ(Files(true).size(), 1u) << "the blocking file alone";
     EXPECT_EQ(WindowDiffersFromFrame(), "");
     SendMessageW(window, WM_KEYDOWN, 'X', 0x002D0001);
     EXPECT_EQ(ReadoutNotice, L"");
