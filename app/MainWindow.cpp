@@ -9,6 +9,7 @@
 #include "core/PointerOnScreen.h"
 #include "core/Repaint.h"
 #include "core/Surfaces.h"
+#include "measure/Clipboard.h"
 #include "measure/ColorMode.h"
 #include "measure/CopyReadout.h"
 #include "measure/EdgeInput.h"
@@ -20,6 +21,7 @@
 #include "ui/Fonts.h"
 #include "ui/HelpScreen.h"
 #include "ui/PinInput.h"
+#include "ui/SaveView.h"
 #include "view/ArrowKeys.h"
 #include "view/Pan.h"
 #include "view/PanStep.h"
@@ -117,6 +119,7 @@ void StayOnTopWhileInFront(HWND window, bool active) {
 } // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    EndSaveNotice(window, message, wParam, lParam);
     switch (message) {
     case WM_CREATE:
         if (!OnCreate(window)) return -1;
@@ -148,6 +151,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_WINDOWPOSCHANGED: // a restore from the system menu, for one, would move it
         RefitClientToScreen(window);
         break;
+    case WM_RENDERFORMAT:
+    case WM_RENDERALLFORMATS:
+    case WM_DESTROYCLIPBOARD:
+        OnPictureRequest(window, message, wParam);
+        return 0;
     case WM_PAINT:
         ComposeFrame(window);
         break;
@@ -171,6 +179,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         if (wParam == 3) // Ctrl+C, or with Shift, Ctrl+Shift+C
             GetKeyState(VK_SHIFT) < 0 ? CopyPins(window) : CopyReadout(window);
+        if (wParam == 19) SaveView(window); // Ctrl+S
         if (wParam == ' ') {
             ToggleColorMode(window);
             SetModeCursor();

@@ -1,6 +1,9 @@
 #include "measure/Clipboard.h"
 
+#include "core/PngCodec.h"
+
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -17,23 +20,75 @@ bool OpenClipboardPatiently(HWND owner) {
     return true;
 }
 
+// Hands `bytes` bytes, filled by `fill`, to the clipboard as `format`; a refused block stays
+// ours to free, an accepted one belongs to the clipboard.
+template <typename Fill> void PlaceBlock(UINT format, SIZE_T bytes, Fill fill) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (block == nullptr) return;
+    void* memory = GlobalLock(block);
+    if (memory == nullptr) {
+        GlobalFree(block);
+        return;
+    }
+    fill(static_cast<std::uint8_t*>(memory));
+    GlobalUnlock(block);
+    if (SetClipboardData(format, block) == nullptr) GlobalFree(block);
+}
+
+// The picture last put on the clipboard, kept while this program owns it: the formats are made
+// from it only when a program asks for them, for handing a screen-sized bitmap to the clipboard
+// cost more than saving the file.
+std::vector<std::uint8_t> PicturePng;
+
+UINT PngFormat() {
+    static const UINT format = RegisterClipboardFormatW(L"PNG");
+    return format;
+}
+
+void RenderPicture(UINT format) {
+    if (format == PngFormat()) {
+        PlaceBlock(format, PicturePng.size(), [](std::uint8_t* memory) {
+            std::memcpy(memory, PicturePng.data(), PicturePng.size());
+        });
+    } else if (format == CF_DIB) {
+        std::vector<std::uint8_t> dib;
+        if (SUCCEEDED(DecodePngAsDib(PicturePng, dib)))
+            PlaceBlock(format, dib.size(),
+                       [&](std::uint8_t* memory) { std::memcpy(memory, dib.data(), dib.size()); });
+    }
+}
+
 } // namespace
 
 void CopyTextToClipboard(HWND owner, const wchar_t* text) {
     if (!OpenClipboardPatiently(owner)) return;
     EmptyClipboard();
     const SIZE_T bytes = (static_cast<SIZE_T>(lstrlenW(text)) + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (block != nullptr) {
-        void* memory = GlobalLock(block);
-        if (memory != nullptr) {
-            std::memcpy(memory, text, bytes);
-            GlobalUnlock(block);
-            // A refused block stays ours to free; an accepted one belongs to the clipboard.
-            if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
-        } else {
-            GlobalFree(block);
-        }
-    }
+    PlaceBlock(CF_UNICODETEXT, bytes,
+               [&](std::uint8_t* memory) { std::memcpy(memory, text, bytes); });
     CloseClipboard();
+}
+
+void CopyPictureToClipboard(HWND owner, std::vector<std::uint8_t> png) {
+    if (png.empty() || !OpenClipboardPatiently(owner)) return;
+    EmptyClipboard(); // which ends what this program kept for an earlier picture
+    PicturePng = std::move(png);
+    SetClipboardData(CF_DIB, nullptr);
+    SetClipboardData(PngFormat(), nullptr);
+    CloseClipboard();
+}
+
+void OnPictureRequest(HWND owner, UINT message, WPARAM format) {
+    if (message == WM_RENDERFORMAT) {
+        RenderPicture(static_cast<UINT>(format));
+    } else if (message == WM_RENDERALLFORMATS) { // the owner is going: the formats stay
+        if (!OpenClipboard(owner)) return;
+        if (GetClipboardOwner() == owner) {
+            RenderPicture(CF_DIB);
+            RenderPicture(PngFormat());
+        }
+        CloseClipboard();
+    } else if (message == WM_DESTROYCLIPBOARD) {
+        PicturePng = {};
+    }
 }

@@ -122,7 +122,14 @@ int FormatEdgeText(wchar_t (&text)[ReadoutTextLength]) {
     return out.Finish();
 }
 
+std::wstring ReadoutNotice;
+
 int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
+    if (!ReadoutNotice.empty()) {
+        const std::size_t length = ReadoutNotice.copy(text, ReadoutTextLength - 1);
+        text[length] = 0;
+        return static_cast<int>(length);
+    }
     if (ColorMode) return FormatColorText(&MarkBox, text);
     if (EdgesOn) return FormatEdgeText(text);
     if (Marking) return FormatSizeText(&MarkBox, text);

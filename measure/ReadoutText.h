@@ -3,6 +3,8 @@
 
 #include "geometry/MicroCoord.h"
 
+#include <string>
+
 constexpr int ReadoutTextLength = 256;
 
 // Each writes its text, NUL-terminated, and returns the number of characters written.
@@ -20,6 +22,11 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 // tolerance.
 int FormatEdgeText(wchar_t (&text)[ReadoutTextLength]);
 
+// A message that the read-out line shows instead of the state's line while it is not empty,
+// such as the outcome of a save.
+extern std::wstring ReadoutNotice;
+
 // The line of the current state, of MarkBox: colour in colour mode, else the box's size while
-// marking, else the position; edges mode's line while edges are on.
+// marking, else the position; edges mode's line while edges are on; ReadoutNotice while there
+// is one.
 int FormatReadout(wchar_t (&text)[ReadoutTextLength]);

@@ -422,6 +422,9 @@ class Session:
     def env(self, **extra):
         env = dict(os.environ, DISPLAY=self.display, **self.wine_env)
         env["TARVOK_SETTINGS_DIR"] = "Z:" + self.settings_dir()
+        # Saved pictures go to this session's own folder, never into the home folder that
+        # Wine's Pictures links to.
+        env["TARVOK_PICTURES_FOLDER"] = "Z:" + (self.tmp or "/nonexistent").replace("/", "\\")
         env.update(extra)
         return env
 

@@ -5,6 +5,7 @@
 #include "core/MonitorOrigin.h"
 #include "measure/Edges.h"
 #include "measure/Pins.h"
+#include "measure/ReadoutText.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,7 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     Pins.clear();
     EdgesOn = false;
     EdgeTolerance = FirstEdgeTolerance;
+    ReadoutNotice.clear();
 }
 
 class FreshState : public ::testing::Test {
