@@ -43,6 +43,7 @@ void MeasureAgain() {
     ResetRunState();
     const int width = ScreenPixelWidth();
     const int height = ScreenPixelHeight();
+    const PixelRect place = MonitorOnScreen();
     const HMONITOR monitor = RecordMonitorUnderPointer();
     HDC screen = GetDC(nullptr);
     // The surfaces are kept while hidden; a monitor of another size needs new ones.
@@ -60,8 +61,10 @@ void MeasureAgain() {
         ReleaseCursors();
         LoadCursors();
     }
-    FitClientToScreen(window);
-    ClipWindowToClient(window);
+    if (MonitorOnScreen() != place) { // on the same place as before the window still fits
+        FitClientToScreen(window);
+        ClipWindowToClient(window);
+    }
     SetCapture(window);
     SetModeCursor();
     BringToFront(window);
