@@ -1,8 +1,8 @@
 // Another program. Given a position (x y): a small popup there that comes to the front, as an
 // Alt+Tab or a click elsewhere would bring it, and closes on any key; with "stay" after the
-// position it ignores keys, a Wine window holding the keyboard for global shortcuts. Given "report": prints
-// where it sees the pointer and the clip ("x,y left,top,right,bottom"); given "release": lets
-// the pointer clip go first, as any program may, then reports.
+// position it ignores keys, a Wine window that holds the keyboard for global shortcuts. Given
+// "report": prints where it sees the pointer and the clip ("x,y left,top,right,bottom"); given
+// "release": lets the pointer clip go first, as any program may, then reports.
 #include <windows.h>
 
 #include <cstdio>
