@@ -1,6 +1,7 @@
 // The main window procedure, its creation and destruction handlers.
 #include "app/MainWindow.h"
 
+#include "app/FreshRun.h"
 #include "app/NoInputMethod.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
@@ -48,11 +49,7 @@ bool OnCreate(HWND window) {
     }
     MarkPen = CreatePen(PS_DOT, 1, 0x020000FF);
     HollowBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    // CAPTUREBLT takes layered windows (some tooltips and overlays) into the copy too.
-    BitBlt(SnapshotDC, 0, 0, width, height, screen, ToPlatformInt(MonitorLeft),
-           ToPlatformInt(MonitorTop), SRCCOPY | CAPTUREBLT);
-    ForgetComposedFrame(); // the first paint composes the whole frame
-    ForgetEdgeScans();
+    TakeSnapshot(screen);
     SelectFonts(screen);
     ReleaseDC(nullptr, screen);
     SetCapture(window);
@@ -80,10 +77,10 @@ void OnDestroy(HWND window) {
 }
 
 // The snapshot no longer matches the screen when its monitor moved, changed size or is gone:
-// the tool then ends as on Escape. Otherwise the platform let the pointer go with the change.
+// the tool then closes as on Escape. Otherwise the platform let the pointer go with the change.
 void OnDisplayChange(HWND window) {
     if (!FrozenMonitorUnchanged())
-        DestroyWindow(window);
+        CloseTool(window);
     else if (ToolInFront())
         ConfinePointer(true);
 }
@@ -131,11 +128,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:
         SetModeCursor();
         break;
-    case WM_ACTIVATEAPP:
+    case WM_ACTIVATEAPP: // hidden, a resident tool's menu may come to the front
         ConfinePointer(wParam != FALSE && ToolInFront());
-        KeepCaptureWhileActive(window, wParam != FALSE);
+        KeepCaptureWhileActive(window, wParam != FALSE && IsWindowVisible(window));
         StayOnTopWhileInFront(window, wParam != FALSE);
         break;
+    case WM_CLOSE: // Alt+F4
+        CloseTool(window);
+        return 0;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != window) EndDrags(window);
         break;
@@ -174,7 +174,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         if (wParam == 27) {
-            DestroyWindow(window);
+            CloseTool(window);
             return 0;
         }
         if (wParam == 3) // Ctrl+C, or with Shift, Ctrl+Shift+C

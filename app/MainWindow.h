@@ -32,5 +32,9 @@ void RefitClientToScreen(HWND window);
 // stand on a neighbouring one.
 void ClipWindowToClient(HWND window);
 
-// The whole program after the module handle is known; returns the exit code.
-int RunTarvok(HINSTANCE instance);
+// Shows the window, paints it and brings it to the front with the pointer clipped to it.
+void BringToFront(HWND window);
+
+// The whole program after the module handle is known; returns the exit code. A resident one
+// keeps the window hidden until its shortcut is pressed.
+int RunTarvok(HINSTANCE instance, bool resident = false);

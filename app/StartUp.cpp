@@ -1,5 +1,7 @@
 // Program start-up: the monitor to freeze, window class, the window itself and the message loop.
 #include "app/MainWindow.h"
+#include "app/Resident.h"
+#include "app/SingleInstance.h"
 #include "core/AppState.h"
 #include "core/Dpi.h"
 #include "core/Handles.h"
@@ -146,21 +148,32 @@ void ClipWindowToClient(HWND window) {
     SetWindowRgn(window, CreateRectRgnIndirect(&client), FALSE);
 }
 
-int RunTarvok(HINSTANCE instance) {
+void BringToFront(HWND window) {
+    ShowPainted(window);
+    // The platform may refuse the front to a program started from the background: the tool
+    // then runs without the clip its activation may have taken. In front, the clip is taken
+    // again, since on some platforms the one made as the window became active is undone while
+    // the desktop settles, and the first frame shown is past that.
+    SetForegroundWindow(window);
+    ConfinePointer(GetForegroundWindow() == window);
+}
+
+int RunTarvok(HINSTANCE instance, bool resident) {
     AppInstance = instance;
+    if (!TakeSingleInstance()) { // another Tarvok runs: a resident one measures, nothing else
+        if (!resident) HandOverToRunning();
+        return 0;
+    }
     HMONITOR monitor = RecordMonitorUnderPointer();
     ScreenDpi = MonitorDpi(monitor, nullptr); // before the window, which loads its cursor
     LoadSettings();                           // before the first frame, which shows them
     if (!RegisterMainWindowClass()) return 0;
     MainWindowHandle = CreateMainWindow();
     if (MainWindowHandle == nullptr) return 0;
-    ShowPainted(MainWindowHandle);
-    // The platform may refuse the front to a program started from the background: the tool
-    // then runs without the clip its activation may have taken. In front, the clip is taken
-    // again, since on some platforms the one made as the window became active is undone while
-    // the desktop settles, and the first frame shown is past that.
-    SetForegroundWindow(MainWindowHandle);
-    ConfinePointer(GetForegroundWindow() == MainWindowHandle);
+    if (resident)
+        StartResident();
+    else
+        BringToFront(MainWindowHandle);
     const int exitCode = RunMessageLoop();
     SaveSettingsIfChanged();
     return exitCode;

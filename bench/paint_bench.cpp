@@ -5,7 +5,10 @@
 //   paint_bench.exe [--reps N] [WIDTHxHEIGHT ...]
 //
 // Without sizes it measures 1920x1080 and 3840x2160.
+#include "app/FreshRun.h"
 #include "app/MainWindow.h"
+#include "app/Resident.h"
+#include "app/SingleInstance.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/PixelRows.h"
@@ -482,6 +485,57 @@ void BenchStartUp(const ScreenSize& size) {
     PumpMessages();
 }
 
+// A resident tool's press, from the shortcut's message to the end of the first paint, against
+// the screen copy made for that press; hidden again with Escape between presses. The first
+// press after the resident start is printed apart: the window's pixels are fresh memory then.
+// Only at the screen's own size, which the press freezes.
+void BenchResident(const ScreenSize& size, int presses) {
+    if (size.Width != GetSystemMetrics(SM_CXSCREEN) ||
+        size.Height != GetSystemMetrics(SM_CYSCREEN)) {
+        std::printf("resident %dx%d: not the screen's size, not measured\n", size.Width,
+                    size.Height);
+        return;
+    }
+    ResetState(size);
+    MainWindowHandle = CreateMainWindow();
+    StartResident();
+    HWND resident = FindWindowW(ResidentClassName, nullptr);
+    Faked timedCopy("BitBlt", reinterpret_cast<void*>(&TimedBitBlt));
+    RealBitBlt = reinterpret_cast<decltype(&BitBlt)>(timedCopy.Original);
+    std::vector<double> ratios, beyond;
+    for (int press = 0; press <= presses; ++press) {
+        ScreenCopyMs = 0;
+        LARGE_INTEGER start, stop;
+        QueryPerformanceCounter(&start);
+        SendMessageW(resident, WM_HOTKEY, 1, 0);
+        QueryPerformanceCounter(&stop);
+        const double ms =
+            static_cast<double>(stop.QuadPart - start.QuadPart) * 1000.0 / Frequency();
+        if (press == 0)
+            std::printf(
+                "resident %dx%d: first press %.1f ms, its screen copy %.1f ms, %.2f times\n",
+                size.Width, size.Height, ms, ScreenCopyMs, ms / ScreenCopyMs);
+        else {
+            ratios.push_back(ms / ScreenCopyMs);
+            beyond.push_back(ms - ScreenCopyMs);
+        }
+        SendMessageW(MainWindowHandle, WM_CHAR, 27, 0x00010001);
+        PumpMessages();
+    }
+    PROCESS_MEMORY_COUNTERS memory = {};
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    const Timing ratio = Summarise(ratios);
+    std::printf("  later presses: %.2f times their copy (median; max %.2f), %.1f ms beyond it;"
+                " hidden: private %.1f MB\n",
+                ratio.Median, ratio.Max, Summarise(beyond).Median,
+                static_cast<double>(memory.PagefileUsage) / 1048576.0);
+    DestroyWindow(resident);
+    DestroyWindow(MainWindowHandle);
+    MainWindowHandle = nullptr;
+    Resident = false;
+    PumpMessages();
+}
+
 // Where start-up's time goes: the platform calls it makes, each timed alone at this size (the
 // first run of each, as start-up meets it, for page faults are part of the cost), and the
 // first copies into a window just shown, whose pixels are fresh memory too.
@@ -710,6 +764,7 @@ int main(int argc, char** argv) {
     for (const ScreenSize& size : sizes) {
         BenchStartUp(size);
         BenchStartUpParts(size);
+        BenchResident(size, 10);
     }
     if (startUpOnly) return 0;
     std::vector<Row> drawn, shown;

@@ -21,7 +21,9 @@ bool MovePointerOnScreen(std::int64_t x, std::int64_t y) {
 
 bool ToolInFront() {
     HWND front = GetForegroundWindow();
-    return front != nullptr && GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId();
+    // A resident tool's hidden windows may hold the front while its menu is up.
+    return front != nullptr && GetWindowThreadProcessId(front, nullptr) == GetCurrentThreadId() &&
+           IsWindowVisible(front);
 }
 
 void ConfinePointer(bool active) {

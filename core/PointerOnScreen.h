@@ -14,7 +14,8 @@ bool ReadPointerOnScreen(POINT& pointer);
 // secure desktop, some remote-control tools), and the pointer stayed where it was.
 bool MovePointerOnScreen(std::int64_t x, std::int64_t y);
 
-// True while a window of this thread, the main window or its help panel, is the one in front.
+// True while a shown window of this thread, the main window or its help panel, is the one in
+// front.
 bool ToolInFront();
 
 // While the tool is the active program the pointer stays on the frozen monitor: elsewhere

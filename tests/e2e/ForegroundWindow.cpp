@@ -1,7 +1,8 @@
 // Another program. Given a position (x y): a small popup there that comes to the front, as an
-// Alt+Tab or a click elsewhere would bring it, and closes on any key. Given "report": prints
-// where it sees the pointer and the clip ("x,y left,top,right,bottom"); given "release": lets
-// the pointer clip go first, as any program may, then reports.
+// Alt+Tab or a click elsewhere would bring it, and closes on any key; with "stay" after the
+// position it ignores keys, a Wine window that holds the keyboard for global shortcuts. Given
+// "report": prints where it sees the pointer and the clip ("x,y left,top,right,bottom"); given
+// "release": lets the pointer clip go first, as any program may, then reports.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,8 +11,10 @@
 
 namespace {
 
+bool ClosesOnKey = true;
+
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN) DestroyWindow(window);
+    if (message == WM_KEYDOWN && ClosesOnKey) DestroyWindow(window);
     if (message == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -30,7 +33,8 @@ int Report(bool release) {
 
 int main(int argc, char** argv) {
     if (argc == 2) return Report(std::strcmp(argv[1], "release") == 0);
-    if (argc != 3) return 2;
+    if (argc != 3 && argc != 4) return 2;
+    ClosesOnKey = argc == 3;
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);

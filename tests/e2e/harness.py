@@ -461,21 +461,30 @@ class Session:
 
     # --- the program ----------------------------------------------------------------------
 
-    def start(self, timeout=30):
-        """Starts the program and returns once its window is mapped (its snapshot is taken by
-        then: the window is created from it before it is shown)."""
+    def launch(self, *args):
+        """Starts the program with the given arguments, its output to the session's log."""
         if self.wine_log is not None:
             self.wine_log.close()
         self.wine_log = open(os.path.join(self.tmp, "wine.log"), "w+b")
+        self.wine = subprocess.Popen(["wine", self.exe] + list(args), env=self.env(),
+                                     cwd=self.tmp, stdout=self.wine_log, stderr=subprocess.STDOUT)
+
+    def shown_window(self):
+        """The X window id of the program's visible window, or None."""
+        found = _run(["xdotool", "search", "--onlyvisible", "--name", "^Tarvok!$"],
+                     env=self.env(), check=False)
+        return found.stdout.split()[0].decode() if found.returncode == 0 and found.stdout.strip() \
+            else None
+
+    def start(self, timeout=30):
+        """Starts the program and returns once its window is mapped (its snapshot is taken by
+        then: the window is created from it before it is shown)."""
         began = time.monotonic()
-        self.wine = subprocess.Popen(["wine", self.exe], env=self.env(), cwd=self.tmp,
-                                     stdout=self.wine_log, stderr=subprocess.STDOUT)
+        self.launch()
         deadline = began + timeout
         while time.monotonic() < deadline:
-            found = _run(["xdotool", "search", "--onlyvisible", "--name", "^Tarvok!$"],
-                         env=self.env(), check=False)
-            if found.returncode == 0 and found.stdout.strip():
-                self.window = found.stdout.split()[0].decode()
+            self.window = self.shown_window()
+            if self.window is not None:
                 self.timings["window up"] = time.monotonic() - began
                 return
             if self.wine.poll() is not None:

@@ -1,0 +1,97 @@
+#include "core/Shortcut.h"
+
+#include <array>
+
+namespace {
+
+struct ModifierName {
+    const wchar_t* Name;
+    unsigned Bit;
+};
+// In the order they are written.
+constexpr std::array<ModifierName, 4> Modifiers = {{{L"Win", ShortcutWin},
+                                                    {L"Ctrl", ShortcutCtrl},
+                                                    {L"Alt", ShortcutAlt},
+                                                    {L"Shift", ShortcutShift}}};
+constexpr unsigned FirstFunctionKey = 0x70;
+constexpr unsigned FunctionKeys = 24;
+
+wchar_t Upper(wchar_t c) {
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+bool SameName(std::wstring_view part, std::wstring_view name) {
+    if (part.size() != name.size()) return false;
+    for (std::size_t i = 0; i < part.size(); ++i)
+        if (Upper(part[i]) != Upper(name[i])) return false;
+    return true;
+}
+
+std::wstring_view Trimmed(std::wstring_view text) {
+    while (!text.empty() && (text.front() == L' ' || text.front() == L'\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The virtual key a part names, or 0.
+unsigned KeyOf(std::wstring_view part) {
+    if (part.size() == 1) {
+        const wchar_t c = Upper(part[0]);
+        if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return c;
+        return 0;
+    }
+    if (part.size() < 2 || part.size() > 3 || Upper(part[0]) != L'F' || part[1] == L'0') return 0;
+    unsigned number = 0;
+    for (wchar_t c : part.substr(1)) {
+        if (c < L'0' || c > L'9') return 0;
+        number = number * 10 + static_cast<unsigned>(c - L'0');
+    }
+    return number >= 1 && number <= FunctionKeys ? FirstFunctionKey + number - 1 : 0;
+}
+
+} // namespace
+
+std::optional<Shortcut> ParseShortcut(std::wstring_view text) {
+    Shortcut shortcut;
+    for (;;) {
+        const std::size_t plus = text.find(L'+');
+        const std::wstring_view part = Trimmed(text.substr(0, plus));
+        if (plus == std::wstring_view::npos) {
+            shortcut.Key = KeyOf(part);
+            if (shortcut.Key == 0 || shortcut.Modifiers == 0) return std::nullopt;
+            return shortcut;
+        }
+        unsigned bit = 0;
+        for (const ModifierName& modifier : Modifiers)
+            if (SameName(part, modifier.Name)) bit = modifier.Bit;
+        if (bit == 0 || (shortcut.Modifiers & bit) != 0) return std::nullopt;
+        shortcut.Modifiers |= bit;
+        text.remove_prefix(plus + 1);
+    }
+}
+
+std::wstring WriteShortcut(const Shortcut& shortcut) {
+    std::wstring text;
+    for (const ModifierName& modifier : Modifiers)
+        if (shortcut.Modifiers & modifier.Bit) text.append(modifier.Name).append(L"+");
+    if (shortcut.Key >= FirstFunctionKey && shortcut.Key < FirstFunctionKey + FunctionKeys) {
+        text += L'F';
+        text += std::to_wstring(shortcut.Key - FirstFunctionKey + 1);
+    } else {
+        text += static_cast<wchar_t>(shortcut.Key);
+    }
+    return text;
+}
+
+std::wstring ResidentTipText(std::wstring_view shortcut, ShortcutState state,
+                             std::wstring_view settingsPath) {
+    std::wstring text;
+    if (state == ShortcutState::Registered)
+        return text.append(L"Tarvok - ").append(shortcut).append(L" to measure");
+    text.append(shortcut).append(state == ShortcutState::Taken ? L" is used by another program"
+                                                               : L" is not a shortcut");
+    text.append(L": set another in ");
+    return text.append(settingsPath.empty() ? L"the settings file" : settingsPath);
+}
