@@ -39,25 +39,13 @@ std::wstring EnvironmentText(const wchar_t* name) {
     return length > 0 && length < MAX_PATH ? text : L"";
 }
 
-// The shell's own answer, with shell32 loaded for it: only where %APPDATA% is not set, since
-// loading shell32 at start costs tens of milliseconds on some platforms.
+// The shell's own answer, only where %APPDATA% is not set: shell32 is loaded at its first call,
+// which costs tens of milliseconds on some platforms.
 std::wstring ShellRoamingFolder() {
-    using KnownFolderCall = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
-    using FreeCall = void(WINAPI*)(void*);
-    HMODULE shell = LoadLibraryW(L"shell32.dll");
-    HMODULE ole = LoadLibraryW(L"ole32.dll");
-    const auto knownFolder = reinterpret_cast<KnownFolderCall>(reinterpret_cast<void*>(
-        shell == nullptr ? nullptr : GetProcAddress(shell, "SHGetKnownFolderPath")));
-    const auto freeText = reinterpret_cast<FreeCall>(
-        reinterpret_cast<void*>(ole == nullptr ? nullptr : GetProcAddress(ole, "CoTaskMemFree")));
     std::wstring folder;
     PWSTR path = nullptr;
-    if (knownFolder != nullptr && freeText != nullptr &&
-        SUCCEEDED(knownFolder(FOLDERID_RoamingAppData, 0, nullptr, &path)))
-        folder = path;
-    if (freeText != nullptr) freeText(path);
-    if (ole != nullptr) FreeLibrary(ole);
-    if (shell != nullptr) FreeLibrary(shell);
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &path))) folder = path;
+    CoTaskMemFree(path);
     return folder;
 }
 
