@@ -12,6 +12,7 @@
 #include "measure/Pins.h"
 #include "measure/ReadoutText.h"
 #include "ui/Cursors.h"
+#include "ui/HelpScreen.h"
 #include "ui/SettingsFile.h"
 
 bool Resident = false;
@@ -80,6 +81,7 @@ void CloseTool(HWND window) {
         return;
     }
     if (!IsWindowVisible(window)) return;
+    CloseHelpScreen(); // a display change can hide the tool under its panel
     ShowWindow(window, SW_HIDE);
     ReleaseCapture();
     ConfinePointer(false);

@@ -207,21 +207,31 @@ void PaintHelpTexts(HWND dialog) {
 
 } // namespace
 
+namespace {
+HWND OpenPanel = nullptr; // while the panel is up
+} // namespace
+
 void ShowHelpScreen() {
     DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(HelpDialogId), MainWindowHandle, HelpScreenProc,
                     0);
+    OpenPanel = nullptr;
     DeletePanelFonts();
-    // A display change may have ended the tool while the panel was open.
-    if (!IsWindow(MainWindowHandle)) return;
+    // A display change may have ended or hidden the tool while the panel was open.
+    if (!IsWindow(MainWindowHandle) || !IsWindowVisible(MainWindowHandle)) return;
     // Opening the panel disabled the main window, which lost the mouse capture.
     SetCapture(MainWindowHandle);
     SetModeCursor();
 }
 
+void CloseHelpScreen() {
+    if (OpenPanel != nullptr) EndDialog(OpenPanel, 0);
+}
+
 INT_PTR CALLBACK HelpScreenProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        OpenPanel = dialog;
         FitPanel(dialog);
-    else if (message == WM_PAINT)
+    } else if (message == WM_PAINT)
         PaintHelpTexts(dialog);
     else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
         EndDialog(dialog, 0);

@@ -15,6 +15,9 @@ extern int HelpPanelScale;
 // Runs the panel modally, owned by the main window, then shows the mode's cursor again.
 void ShowHelpScreen();
 
+// Ends the panel, if it is up, as its Close button does: for a tool that hides meanwhile.
+void CloseHelpScreen();
+
 // The panel's dialog procedure: fits the panel to its texts and its monitor as it opens, paints the
 // texts and ends on the Cancel command (Close, Escape or a close request). Leaves every message
 // to the platform's dialog handling too.
