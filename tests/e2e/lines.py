@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Lines on the real program: a Ctrl+left-drag at zoom 1 draws a dotted line from the pressed
+pixel to the pointer's and reads out its length and angle; released with Shift it stays as a pin
+with its length beside its end, and Ctrl+Shift+C copies it. At zoom 4 the line runs between the
+middles of the two end cells, both outlined on the cells that show the pixels the read-out names.
+
+usage: lines.py tarvok.exe
+"""
+import sys
+
+from harness import MICRO, Failure, Image, Session, magnification_problems, run
+from marking import outline_problem
+from zoom import BOTTOM_STRIP, HEIGHT, WIDTH
+
+RED, WHITE = (255, 0, 0), (255, 255, 255)
+
+
+def band(start, end, margin=2):
+    """One rectangle per step along the longer axis, margin pixels either side of the exact line
+    from start up to end: where the pen may draw."""
+    (x0, y0), (x1, y1) = start, end
+    steps = max(abs(x1 - x0), abs(y1 - y0))
+    rects = []
+    for i in range(steps + 1):
+        x, y = x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps
+        rects.append((x - margin, y - margin, x + margin + 1, y + margin + 1))
+    return rects
+
+
+def line_problem(shot, start, end):
+    """None if each step from start toward end (end itself left out, as the pen leaves it) has a
+    red or white pixel beside the exact line, and start itself is one."""
+    if shot.pixel(*start) not in (RED, WHITE):
+        return "the line's first pixel %s is %s" % (start, shot.pixel(*start))
+    for left, top, right, bottom in band(start, end, 1)[:-1]:
+        if not shot.pixels_of([RED, WHITE], (left, top, right, bottom)):
+            return "no dotted pixel near %d, %d" % (left + 1, top + 1)
+    return None
+
+
+def ctrl_drag(session, start, end):
+    session.move(*start)
+    session.xdotool("keydown", "ctrl", "mousedown", "1")
+    session.move((start[0] + end[0]) // 2, (start[1] + end[1]) // 2)
+    session.xdotool("keyup", "ctrl")  # Ctrl may go once the line has begun
+    session.move(*end)
+
+
+def line_at_zoom_1(session):
+    snapshot = Image.pattern(WIDTH, HEIGHT)
+    start, end = (100, 100), (400, 500)
+    ctrl_drag(session, start, end)
+    allow = band(start, end) + [BOTTOM_STRIP]
+
+    def drawn(shot):
+        count, samples = shot.differences(snapshot, allow)
+        return line_problem(shot, start, end) or (
+            "%d pixels off the line differ, e.g. %s" % (count, samples[:3]) if count else None)
+    session.expect("a line from %s to %s" % (start, end), drawn)
+    text = "X: 100, Y: 100    Length: 500.00    dX: 300, dY: 400    Angle: -53.13\u00b0"
+    session.key("ctrl+c")
+    session.expect_clipboard(text)
+    session.xdotool("keydown", "shift", "mouseup", "1", "keyup", "shift")
+    session.move(700, 300)
+    # The label beside the end cell, (400, 500), two pixels out.
+    session.expect("the line pinned", lambda shot: line_problem(shot, start, end)
+                   or session.readout_problem(shot, "500.00", 503, 403))
+    session.key("ctrl+shift+c")
+    session.expect_clipboard(text)
+    session.key("Delete")
+    session.expect_screen(snapshot, allow=[BOTTOM_STRIP])
+
+
+def line_at_zoom_4(session):
+    zoom4 = (4, (300 * MICRO, 225 * MICRO))  # around (400, 300)
+    session.move(400, 300)
+    session.expect_pointer(400, 300)
+    session.key("4")
+    session.expect("zoom 4", lambda shot: magnification_problems(shot, *zoom4,
+                                                                 skip=[BOTTOM_STRIP]))
+    # Window (101, 102) shows pixel (325, 250), whose cell is columns and rows 100..103;
+    # (130, 117) shows (332, 254), cell columns 128..131 and rows 116..119. The line runs between
+    # the cells' middles, (102, 102) and (130, 118).
+    ctrl_drag(session, (101, 102), (130, 117))
+    cells = [(100, 100, 104, 104), (128, 116, 132, 120)]
+    edges = [edge for l, t, r, b in cells
+             for edge in [(l, t, l + 1, b), (r - 1, t, r, b), (l, t, r, t + 1), (l, b - 1, r, b)]]
+    skip = edges + band((102, 102), (130, 118), 1) + [BOTTOM_STRIP]
+    session.expect("a line at zoom 4", lambda shot: outline_problem(shot, edges)
+                   or line_problem(shot, (102, 102), (130, 118))
+                   or magnification_problems(shot, *zoom4, skip=skip, within=[(90, 90, 140, 130)])
+                   or magnification_problems(shot, *zoom4, skip=skip))
+    session.key("ctrl+c")
+    session.expect_clipboard(
+        "X: 325, Y: 250    Length: 8.06    dX: 7, dY: 4    Angle: -29.74\u00b0")
+    session.release()
+    session.expect("released", lambda shot: magnification_problems(
+        shot, *zoom4, skip=[BOTTOM_STRIP]))
+
+
+def main():
+    run(sys.argv[1], WIDTH, HEIGHT, Session.start, line_at_zoom_1, line_at_zoom_4)
+
+
+if __name__ == "__main__":
+    main()
