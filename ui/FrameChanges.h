@@ -17,7 +17,7 @@ struct FrameLayout {
     StretchPlan View = {};
     bool HasOutline = false;
     PixelRect Outline; // the snapped outline's rectangle, right and bottom exclusive
-    PixelRect Readout;   // the cells of the read-out text
+    PixelRect Readout; // the cells of the read-out text
     std::array<wchar_t, ReadoutTextLength> Text = {};
     std::vector<PinLayout> Pins = {}; // the pins on the window, in order of ids
     CrossLines Cross = {};            // edges mode's cross; no lines when it is not shown

@@ -1,41 +1,30 @@
 #!/usr/bin/env python3
-"""Lines on the real program: a Ctrl+left-drag at zoom 1 draws a dotted line from the pressed
-pixel to the pointer's and reads out its length and angle; released with Shift it stays as a pin
-with its length beside its end, and Ctrl+Shift+C copies it. At zoom 4 the line runs between the
-middles of the two end cells, both outlined on the cells that show the pixels the read-out names.
+"""Lines: a Ctrl+left-drag at zoom 1 draws a dotted line between the two pixels and reads out
+its length and angle; released with Shift it stays, its length beside its end, and Ctrl+Shift+C
+copies it. At zoom 4 the line joins the middles of the two end cells, both outlined.
 
 usage: lines.py tarvok.exe
 """
 import sys
 
-from harness import MICRO, Failure, Image, Session, magnification_problems, run
-from marking import outline_problem
+from harness import MICRO, Image, Session, magnification_problems, run
+from marking import RED, WHITE, outline_problem
 from zoom import BOTTOM_STRIP, HEIGHT, WIDTH
 
-RED, WHITE = (255, 0, 0), (255, 255, 255)
 
-
-def band(start, end, margin=2):
-    """One rectangle per step along the longer axis, margin pixels either side of the exact line
-    from start up to end: where the pen may draw."""
+def band(start, end, margin):
+    """Squares of margin around each step of the exact line from start to end."""
     (x0, y0), (x1, y1) = start, end
     steps = max(abs(x1 - x0), abs(y1 - y0))
-    rects = []
-    for i in range(steps + 1):
-        x, y = x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps
-        rects.append((x - margin, y - margin, x + margin + 1, y + margin + 1))
-    return rects
+    return [(x - margin, y - margin, x + margin + 1, y + margin + 1) for x, y in
+            ((x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps) for i in range(steps + 1))]
 
 
 def line_problem(shot, start, end):
-    """None if each step from start toward end (end itself left out, as the pen leaves it) has a
-    red or white pixel beside the exact line, and start itself is one."""
-    if shot.pixel(*start) not in (RED, WHITE):
-        return "the line's first pixel %s is %s" % (start, shot.pixel(*start))
-    for left, top, right, bottom in band(start, end, 1)[:-1]:
-        if not shot.pixels_of([RED, WHITE], (left, top, right, bottom)):
-            return "no dotted pixel near %d, %d" % (left + 1, top + 1)
-    return None
+    """None if start and a pixel near each step up to end (which the pen leaves out) are dotted."""
+    dotted = [shot.pixels_of([RED, WHITE], r) for r in [start + (start[0] + 1, start[1] + 1)]
+              + band(start, end, 1)[:-1]]
+    return None if all(dotted) else "no dotted pixel at step %d" % dotted.index([])
 
 
 def ctrl_drag(session, start, end):
@@ -47,13 +36,11 @@ def ctrl_drag(session, start, end):
 
 
 def line_at_zoom_1(session):
-    snapshot = Image.pattern(WIDTH, HEIGHT)
-    start, end = (100, 100), (400, 500)
+    snapshot, start, end = Image.pattern(WIDTH, HEIGHT), (100, 100), (400, 500)
     ctrl_drag(session, start, end)
-    allow = band(start, end) + [BOTTOM_STRIP]
 
     def drawn(shot):
-        count, samples = shot.differences(snapshot, allow)
+        count, samples = shot.differences(snapshot, band(start, end, 2) + [BOTTOM_STRIP])
         return line_problem(shot, start, end) or (
             "%d pixels off the line differ, e.g. %s" % (count, samples[:3]) if count else None)
     session.expect("a line from %s to %s" % (start, end), drawn)
@@ -62,9 +49,8 @@ def line_at_zoom_1(session):
     session.expect_clipboard(text)
     session.xdotool("keydown", "shift", "mouseup", "1", "keyup", "shift")
     session.move(700, 300)
-    # The label beside the end cell, (400, 500), two pixels out.
     session.expect("the line pinned", lambda shot: line_problem(shot, start, end)
-                   or session.readout_problem(shot, "500.00", 503, 403))
+                   or session.readout_problem(shot, "500.00", 503, 403))  # beside the end
     session.key("ctrl+shift+c")
     session.expect_clipboard(text)
     session.key("Delete")
@@ -78,12 +64,10 @@ def line_at_zoom_4(session):
     session.key("4")
     session.expect("zoom 4", lambda shot: magnification_problems(shot, *zoom4,
                                                                  skip=[BOTTOM_STRIP]))
-    # Window (101, 102) shows pixel (325, 250), whose cell is columns and rows 100..103;
-    # (130, 117) shows (332, 254), cell columns 128..131 and rows 116..119. The line runs between
-    # the cells' middles, (102, 102) and (130, 118).
+    # (101, 102) shows pixel (325, 250), whose cell is columns and rows 100..103; (130, 117)
+    # shows (332, 254), in columns 128..131, rows 116..119. The middles: (102, 102), (130, 118).
     ctrl_drag(session, (101, 102), (130, 117))
-    cells = [(100, 100, 104, 104), (128, 116, 132, 120)]
-    edges = [edge for l, t, r, b in cells
+    edges = [edge for l, t, r, b in [(100, 100, 104, 104), (128, 116, 132, 120)]
              for edge in [(l, t, l + 1, b), (r - 1, t, r, b), (l, t, r, t + 1), (l, b - 1, r, b)]]
     skip = edges + band((102, 102), (130, 118), 1) + [BOTTOM_STRIP]
     session.expect("a line at zoom 4", lambda shot: outline_problem(shot, edges)
@@ -91,16 +75,11 @@ def line_at_zoom_4(session):
                    or magnification_problems(shot, *zoom4, skip=skip, within=[(90, 90, 140, 130)])
                    or magnification_problems(shot, *zoom4, skip=skip))
     session.key("ctrl+c")
-    session.expect_clipboard(
-        "X: 325, Y: 250    Length: 8.06    dX: 7, dY: 4    Angle: -29.74\u00b0")
+    session.expect_clipboard("X: 325, Y: 250    Length: 8.06    dX: 7, dY: 4    Angle: -29.74\u00b0")
     session.release()
-    session.expect("released", lambda shot: magnification_problems(
-        shot, *zoom4, skip=[BOTTOM_STRIP]))
-
-
-def main():
-    run(sys.argv[1], WIDTH, HEIGHT, Session.start, line_at_zoom_1, line_at_zoom_4)
+    session.expect("released", lambda shot: magnification_problems(shot, *zoom4,
+                                                                   skip=[BOTTOM_STRIP]))
 
 
 if __name__ == "__main__":
-    main()
+    run(sys.argv[1], WIDTH, HEIGHT, Session.start, line_at_zoom_1, line_at_zoom_4)
