@@ -32,13 +32,17 @@ void InvalidateMarking(HWND window) {
         InvalidateBoxOutline(window, &MarkBox);
         return;
     }
+    // The line's bounds, one rectangle: the platform takes it at the least cost, and the paint
+    // copies only the line's own areas within it, the rest being unchanged.
     std::vector<PixelRect> areas;
     AddLineAreas(areas, CellsOfLine(DrawnLine(), ViewOriginX, ViewOriginY, ZoomFactor),
                  ScreenPixelWidth(), ScreenPixelHeight());
-    for (const PixelRect& area : areas) {
-        const RECT r = ToRect(area);
-        InvalidateFrameArea(window, &r);
-    }
+    if (areas.empty()) return;
+    PixelRect bounds = areas.front();
+    for (const PixelRect& area : areas)
+        bounds = Bounds(bounds, area);
+    const RECT r = ToRect(bounds);
+    InvalidateFrameArea(window, &r);
 }
 
 void OnLeftButtonDown(HWND window, LPARAM lParam, bool line) {

@@ -111,8 +111,19 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
         if (next.HasOutline) AddOutline(rects, next.Outline);
     }
     if (last.HasLine != next.HasLine || last.Line != next.Line) {
-        if (last.HasLine) AddLineAreas(rects, last.Line, width, height);
-        if (next.HasLine) AddLineAreas(rects, next.Line, width, height);
+        std::vector<PixelRect> a, b;
+        if (last.HasLine) AddLineAreas(a, last.Line, width, height);
+        if (next.HasLine) AddLineAreas(b, next.Line, width, height);
+        // A line whose end moved a pixel lies in nearly the same bands: one rectangle holding
+        // both costs the platform less than two overlapping ones, which its regions split.
+        const bool paired = a.size() == b.size();
+        for (std::size_t i = 0; paired && i < a.size(); ++i)
+            if (IsEmpty(Intersection(a[i], b[i])))
+                rects.push_back(a[i]), rects.push_back(b[i]);
+            else
+                rects.push_back(Bounds(a[i], b[i]));
+        if (!paired) rects.insert(rects.end(), a.begin(), a.end());
+        if (!paired) rects.insert(rects.end(), b.begin(), b.end());
     }
     if (last.Cross != next.Cross) {
         for (const CrossLines* cross : {&last.Cross, &next.Cross})

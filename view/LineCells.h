@@ -18,7 +18,7 @@ struct LineCells {
 LineCells CellsOfLine(const PixelLine& line, MicroCoord originX, MicroCoord originY, int zoom);
 
 // How far a band of a slanted line reaches across its shorter axis.
-constexpr std::int64_t LineBandRise = 32;
+constexpr std::int64_t LineBandRise = 64;
 
 // Adds rectangles that together hold every window pixel drawn of `line`, cut to the width x
 // height window: the outlined cells whole, and the line from `From` to `To` in bands along its
