@@ -29,7 +29,7 @@ void ResetRunState() {
     ZoomFactor = 1;
     ViewOriginX = ViewOriginY = 0;
     WheelRemainder = 0;
-    Marking = false;
+    Marking = MarkingLine = false;
     MarkBox = {};
     MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
     ColorMode = false;

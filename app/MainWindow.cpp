@@ -197,7 +197,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_LBUTTONDOWN:
         NoteSnapBackground(lParam);
-        OnLeftButtonDown(window, lParam);
+        OnLeftButtonDown(window, lParam, (wParam & MK_CONTROL) != 0);
         break;
     case WM_LBUTTONUP:
         if (wParam & MK_SHIFT) PinMarkedBox(window);

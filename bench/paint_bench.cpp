@@ -416,6 +416,35 @@ void BenchEdges(HWND window, HWND bare, const ScreenSize& size, int reps,
     ForgetEdgeScans();
 }
 
+// A line of 2000 window pixels (1600 x 1200, through the screen's centre) being drawn, at zoom 1
+// and 45, in turns with the platform cycle: its end moves to and fro by one snapshot pixel on
+// both axes (by 45 window pixels at zoom 45), so that every move redraws the line.
+void BenchLines(HWND window, HWND bare, const ScreenSize& size, int reps,
+                std::vector<MoveRow>* rows) {
+    const int cx = size.Width / 2, cy = size.Height / 2;
+    auto drawing = [=](std::int16_t zoom) {
+        return [=] {
+            SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(cx, cy));
+            SetZoom(zoom);
+            SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL,
+                         MAKELPARAM(cx - 800, cy - 600));
+            SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(cx + 800, cy + 600));
+        };
+    };
+    auto move = [=](int d) {
+        return [=, step = 0]() mutable {
+            const int at = ++step % 2 * d;
+            SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON,
+                         MAKELPARAM(cx + 800 + at, cy + 600 + at));
+        };
+    };
+    InTurns(window, bare, size, reps,
+            {{"line 2000", drawing(1), move(1)}, {"line 2000", drawing(45), move(45)}}, rows);
+    rows->back().Zoom = 45;
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(cx, cy));
+    SetZoom(1);
+}
+
 void PrintMoves(const char* title, const std::vector<MoveRow>& rows, const std::vector<Row>& floors,
                 const std::vector<Timing>& cycles) {
     std::printf("\n%s\n", title);
@@ -651,6 +680,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
     BenchWholeRepaints(window, size, reps, wholes);
     HWND bare = CreateBareWindow(size, 0);
     BenchEdges(window, bare, size, reps, moves);
+    BenchLines(window, bare, size, reps, moves);
     DestroyWindow(bare);
     BenchGrid(window, size, reps, grids);
     cycles->push_back(BarePaintCycle(size, reps));

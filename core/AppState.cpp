@@ -15,6 +15,7 @@ MicroCoord MarkAnchorX = 0;
 MicroCoord MarkAnchorY = 0;
 MicroCoord CursorX = 0;
 MicroCoord CursorY = 0;
+bool MarkingLine = false;
 
 bool ColorMode = false;
 ColorRef PickedColor = 0;

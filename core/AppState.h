@@ -26,6 +26,9 @@ extern MicroCoord MarkAnchorX;
 extern MicroCoord MarkAnchorY;
 extern MicroCoord CursorX;
 extern MicroCoord CursorY;
+// The marking in progress draws a line from the anchor's pixel to the pointer's (Ctrl at the
+// press, in size mode), not a box.
+extern bool MarkingLine;
 
 extern bool ColorMode;
 extern ColorRef PickedColor;

@@ -20,6 +20,14 @@ struct MicroBox {
 struct PixelPoint {
     std::int64_t X;
     std::int64_t Y;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+// A line from the middle of one pixel to the middle of another.
+struct PixelLine {
+    PixelPoint Start;
+    PixelPoint End;
+    friend bool operator==(const PixelLine&, const PixelLine&) = default;
 };
 
 // A rectangle in whole pixels, right and bottom exclusive.

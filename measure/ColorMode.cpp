@@ -25,7 +25,7 @@ void LeaveColorMode(HWND window) {
     ColorMode = false;
     InvalidateReadoutStrips(window);
     // A box still being marked is outlined again in size mode.
-    if (Marking) InvalidateBoxOutline(window, &MarkBox);
+    if (Marking) InvalidateMarking(window);
     RepaintFrame(window);
 }
 

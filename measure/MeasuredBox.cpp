@@ -13,3 +13,7 @@ PixelRect MeasuredBox() {
     if (!EdgesOn || !Marking || ColorMode) return dragged;
     return SnapContent(dragged).value_or(dragged);
 }
+
+PixelLine DrawnLine() {
+    return {ShownAt(MarkAnchorX, MarkAnchorY), ShownAt(CursorX, CursorY)};
+}

@@ -1,4 +1,5 @@
-// The box the read-out reports while marking, in snapshot pixels. No platform calls.
+// The box the read-out reports while marking, and the line being drawn, in snapshot pixels. No
+// platform calls.
 #pragma once
 
 #include "geometry/MicroCoord.h"
@@ -11,3 +12,6 @@ PixelRect MeasuredBox();
 
 // The box as dragged, in snapshot pixels, from its first to its last covered pixel.
 PixelRect DraggedBox();
+
+// The line being drawn: from the pixel shown at the anchor to the one under the pointer.
+PixelLine DrawnLine();

@@ -1,6 +1,9 @@
 #include "measure/Pins.h"
 
+#include "measure/LineMeasures.h"
 #include "measure/ReadoutText.h"
+
+#include <algorithm>
 
 std::vector<Pin> Pins;
 
@@ -13,6 +16,14 @@ std::uint64_t NextPinId = 1;
 void AddPin(const PixelRect& box) {
     if (Pins.size() == PinLimit) Pins.erase(Pins.begin());
     Pins.push_back({NextPinId++, box});
+}
+
+void AddLinePin(const PixelLine& line) {
+    const PixelPoint a = line.Start, b = line.End;
+    AddPin(
+        {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X) + 1, std::max(a.Y, b.Y) + 1});
+    Pins.back().IsLine = true;
+    Pins.back().Line = line;
 }
 
 bool RemoveNewestPin() {
@@ -33,12 +44,19 @@ std::wstring PinLabel(const PixelRect& box) {
     return {text.begin(), text.end()};
 }
 
+std::wstring PinLabel(const Pin& pin) {
+    return pin.IsLine ? LineLabel(pin.Line) : PinLabel(pin.Box);
+}
+
 std::wstring PinsText() {
     std::wstring text;
     for (const Pin& pin : Pins) {
         if (!text.empty()) text += L"\r\n";
         wchar_t line[ReadoutTextLength];
-        FormatSizeLine(pin.Box, line);
+        if (pin.IsLine)
+            FormatLineText(pin.Line, line);
+        else
+            FormatSizeLine(pin.Box, line);
         text += line;
     }
     return text;

@@ -1,6 +1,7 @@
 #include "measure/PointerHandlers.h"
 
 #include "core/AppState.h"
+#include "core/Handles.h"
 #include "core/MessagePoint.h"
 #include "core/PlatformRect.h"
 #include "core/PointerOnScreen.h"
@@ -9,7 +10,14 @@
 #include "measure/EdgeInput.h"
 #include "measure/FrameSample.h"
 #include "measure/MarkBox.h"
+#include "measure/MeasuredBox.h"
+#include "view/LineCells.h"
 
+#include <vector>
+
+namespace {
+
+// Marks the strips along the box's outline for repainting, without erasing.
 void InvalidateBoxOutline(HWND window, const MicroBox* box) {
     for (const PixelRect& strip : OutlineStrips(*box, ZoomFactor)) {
         const RECT r = ToRect(strip);
@@ -17,11 +25,32 @@ void InvalidateBoxOutline(HWND window, const MicroBox* box) {
     }
 }
 
-void OnLeftButtonDown(HWND window, LPARAM lParam) {
+} // namespace
+
+void InvalidateMarking(HWND window) {
+    if (!Marking || !MarkingLine) {
+        InvalidateBoxOutline(window, &MarkBox);
+        return;
+    }
+    // The line's bounds, one rectangle: the platform takes it at the least cost, and the paint
+    // copies only the line's own areas within it, the rest being unchanged.
+    std::vector<PixelRect> areas;
+    AddLineAreas(areas, CellsOfLine(DrawnLine(), ViewOriginX, ViewOriginY, ZoomFactor),
+                 ScreenPixelWidth(), ScreenPixelHeight());
+    if (areas.empty()) return;
+    PixelRect bounds = areas.front();
+    for (const PixelRect& area : areas)
+        bounds = Bounds(bounds, area);
+    const RECT r = ToRect(bounds);
+    InvalidateFrameArea(window, &r);
+}
+
+void OnLeftButtonDown(HWND window, LPARAM lParam, bool line) {
     // A press while still marking (its release went elsewhere) leaves an outline to erase.
-    if (Marking) InvalidateBoxOutline(window, &MarkBox);
+    if (Marking) InvalidateMarking(window);
     StartMarking(ClientX(lParam), ClientY(lParam));
-    InvalidateBoxOutline(window, &MarkBox);
+    MarkingLine = line && !ColorMode;
+    InvalidateMarking(window);
     InvalidateReadoutStrips(window);
     RepaintFrame(window);
 }
@@ -29,14 +58,14 @@ void OnLeftButtonDown(HWND window, LPARAM lParam) {
 void OnPointerMove(HWND window, LPARAM lParam) {
     InvalidateReadoutStrips(window);
     InvalidateCross(window); // as it stands, and below as it will
+    InvalidateMarking(window);
     CursorX = ClientX(lParam);
     CursorY = ClientY(lParam);
     // Sampled where the pointer really is: off the window there is no colour to show.
     if (ColorMode)
         SampleFrameColor(ToPlatformInt(RoundMicro(MessageX(lParam))),
                          ToPlatformInt(RoundMicro(MessageY(lParam))));
-    InvalidateBoxOutline(window, &MarkBox);
-    if (FollowPointerWithBox()) InvalidateBoxOutline(window, &MarkBox);
+    if (FollowPointerWithBox()) InvalidateMarking(window);
     InvalidateCross(window);
     RepaintFrame(window);
 }
@@ -46,11 +75,12 @@ namespace {
 // Ends the marking at (x, y): the outline goes and the box shrinks to that pixel. The caller
 // repaints.
 void EndMarkingAt(HWND window, MicroCoord x, MicroCoord y) {
+    InvalidateMarking(window);
     Marking = false;
+    MarkingLine = false;
     InvalidateReadoutStrips(window);
     CursorX = x;
     CursorY = y;
-    InvalidateBoxOutline(window, &MarkBox);
     MarkBox = BoxFromCorners(CursorX, CursorY, CursorX, CursorY);
 }
 

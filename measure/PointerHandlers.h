@@ -6,10 +6,12 @@
 
 #include <windows.h>
 
-// Marks the strips along the box's outline for repainting, without erasing.
-void InvalidateBoxOutline(HWND window, const MicroBox* box);
+// Marks what is drawn of the marking for repainting: the line being drawn, else the outline of
+// MarkBox.
+void InvalidateMarking(HWND window);
 
-void OnLeftButtonDown(HWND window, LPARAM lParam);
+// A press starts marking a box, or with `line` (Ctrl held) a line in size mode.
+void OnLeftButtonDown(HWND window, LPARAM lParam, bool line);
 void OnPointerMove(HWND window, LPARAM lParam); // while not panning
 void OnLeftButtonUp(HWND window, LPARAM lParam);
 

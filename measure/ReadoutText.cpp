@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "measure/ColorFormats.h"
 #include "measure/Edges.h"
+#include "measure/LineMeasures.h"
 #include "measure/MeasuredBox.h"
 #include "measure/ScaledUnits.h"
 #include "measure/TextWriter.h"
@@ -124,6 +125,29 @@ int FormatEdgeText(wchar_t (&text)[ReadoutTextLength]) {
 
 std::wstring ReadoutNotice;
 
+int FormatLineText(const PixelLine& line, wchar_t (&text)[ReadoutTextLength]) {
+    const std::int64_t dx = line.End.X - line.Start.X, dy = line.End.Y - line.Start.Y;
+    TextWriter out{text, ReadoutTextLength};
+    WritePoint(out, line.Start);
+    out.Put("    Length: ");
+    out.Hundredths(LengthHundredths(dx, dy));
+    if (const int percent = ScalePercent(ScreenDpi); percent != 100) {
+        out.Put(" (");
+        out.Hundredths(LengthHundredths(dx, dy, ScreenDpi));
+        out.Put(" at ");
+        out.Number(percent);
+        out.Put(" %)");
+    }
+    out.Put("    dX: ");
+    out.Number(dx);
+    out.Put(", dY: ");
+    out.Number(dy);
+    out.Put("    Angle: ");
+    out.Hundredths(AngleHundredths(dx, dy));
+    out.Put(L"\u00B0");
+    return out.Finish();
+}
+
 int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
     if (!ReadoutNotice.empty()) {
         const std::size_t length = ReadoutNotice.copy(text, ReadoutTextLength - 1);
@@ -131,6 +155,7 @@ int FormatReadout(wchar_t (&text)[ReadoutTextLength]) {
         return static_cast<int>(length);
     }
     if (ColorMode) return FormatColorText(&MarkBox, text);
+    if (Marking && MarkingLine) return FormatLineText(DrawnLine(), text);
     if (EdgesOn) return FormatEdgeText(text);
     if (Marking) return FormatSizeText(&MarkBox, text);
     return FormatPositionText(&MarkBox, text);

@@ -22,11 +22,15 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 // tolerance.
 int FormatEdgeText(wchar_t (&text)[ReadoutTextLength]);
 
+// A line's read-out: "X: 100, Y: 100    Length: 500.00    dX: 300, dY: 400    Angle: -53.13°",
+// the length with its scaled part on a scaled display ("Length: 500.00 (333.33 at 150 %)").
+int FormatLineText(const PixelLine& line, wchar_t (&text)[ReadoutTextLength]);
+
 // A message that the read-out line shows instead of the state's line while it is not empty,
 // such as the outcome of a save.
 extern std::wstring ReadoutNotice;
 
 // The line of the current state, of MarkBox: colour in colour mode, else the box's size while
 // marking, else the position; edges mode's line while edges are on; ReadoutNotice while there
-// is one.
+// is one; a line's while one is drawn.
 int FormatReadout(wchar_t (&text)[ReadoutTextLength]);

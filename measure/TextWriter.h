@@ -29,6 +29,15 @@ struct TextWriter {
         for (char* p = digits; p != end; ++p)
             Put(*p);
     }
+    // 5313 as "53.13", -5 as "-0.05".
+    void Hundredths(std::int64_t value) {
+        if (value < 0) Put('-');
+        const std::int64_t magnitude = value < 0 ? -value : value;
+        Number(magnitude / 100);
+        Put('.');
+        Put(static_cast<char>('0' + magnitude % 100 / 10));
+        Put(static_cast<char>('0' + magnitude % 10));
+    }
     int Finish() {
         Text[Length] = 0;
         return Length;

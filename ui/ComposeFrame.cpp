@@ -96,8 +96,11 @@ void PlanFrame(HDC dc, Readout& frame) {
     const std::int64_t top = ReadoutTop(CursorX, CursorY, ScreenHeight);
     layout.Composed = true;
     layout.View = CurrentView();
-    layout.HasOutline = !ColorMode && Marking;
+    layout.HasOutline = !ColorMode && Marking && !MarkingLine;
     layout.Outline = CellsOf(MeasuredBox(), ViewOriginX, ViewOriginY, ZoomFactor);
+    layout.HasLine = !ColorMode && Marking && MarkingLine;
+    if (layout.HasLine)
+        layout.Line = CellsOfLine(DrawnLine(), ViewOriginX, ViewOriginY, ZoomFactor);
     layout.Cross = ShownCross();
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
     layout.Pins = PlanPins(dc);
@@ -156,7 +159,7 @@ void DrawCross(HDC dc, const CrossLines& cross) {
     SelectObject(dc, oldPen);
 }
 
-// Draws over the picture where the frame changed: the pins and the outline that a change
+// Draws over the picture where the frame changed: the pins and the outline or line that a change
 // reaches, the cross, then the text, which lies on top of all. Where they overlap, only a
 // drawing clipped to the changes keeps what lies on top outside them. With `pixels` (dc's own),
 // the cross is written into them in the pen's pattern, only where the frame changed: through
@@ -167,6 +170,9 @@ void DrawDecoration(HDC dc, const Readout& frame, const std::vector<PixelRect>& 
     DrawPins(dc, frame.Layout.Pins, changes);
     if (frame.Layout.HasOutline && ReachesOutline(changes, frame.Layout.Outline))
         DrawBoxOutline(dc, frame.Layout.Outline);
+    if (frame.Layout.HasLine &&
+        ReachesLine(changes, frame.Layout.Line, ScreenPixelWidth(), ScreenPixelHeight()))
+        DrawLine(dc, frame.Layout.Line);
     // Should the pattern be unknown (its bitmap could not be made), the pen draws the cross.
     const DotPattern* pattern =
         pixels != nullptr && frame.Layout.Cross != CrossLines{} ? &MarkPenPattern() : nullptr;

@@ -26,15 +26,22 @@ void AddDifference(std::vector<PixelRect>& rects, const PixelRect& from, const P
     if (in.Right < from.Right) rects.push_back({in.Right, in.Top, from.Right, in.Bottom});
 }
 
+// A pin's outline lines, or a line pin's areas, and its label.
+void AddPin(std::vector<PixelRect>& rects, const PinLayout& pin, std::int64_t width,
+            std::int64_t height) {
+    if (pin.IsLine)
+        AddLineAreas(rects, pin.Line, width, height);
+    else
+        AddOutline(rects, pin.Outline);
+    rects.push_back(pin.Label);
+}
+
 // Adds the lines and labels of the pins that only one of `last` and `next` shows. Both are in
 // order of ids, and a pin keeps its place in a view, so the pins both show are drawn alike and
 // in the same order.
 void AddPinChanges(std::vector<PixelRect>& rects, const std::vector<PinLayout>& last,
-                   const std::vector<PinLayout>& next) {
-    auto add = [&](const PinLayout& pin) {
-        AddOutline(rects, pin.Outline);
-        rects.push_back(pin.Label);
-    };
+                   const std::vector<PinLayout>& next, std::int64_t width, std::int64_t height) {
+    auto add = [&](const PinLayout& pin) { AddPin(rects, pin, width, height); };
     auto a = last.begin(), b = next.begin();
     while (a != last.end() || b != next.end()) {
         if (b == next.end() || (a != last.end() && a->Id < b->Id))
@@ -56,18 +63,18 @@ PixelRect Covered(const StretchPlan& view) {
             view.DestY + view.SourceHeight * view.Zoom};
 }
 
-// Every rectangle that the decorations of `layout` are drawn in: outline, cross, read-out
+// Every rectangle that the decorations of `layout` are drawn in: outline, line, cross, read-out
 // and pins.
-void AddDecorations(std::vector<PixelRect>& rects, const FrameLayout& layout, PixelPoint by) {
+void AddDecorations(std::vector<PixelRect>& rects, const FrameLayout& layout, PixelPoint by,
+                    std::int64_t width, std::int64_t height) {
     std::vector<PixelRect> own;
     if (layout.HasOutline) AddOutline(own, layout.Outline);
+    if (layout.HasLine) AddLineAreas(own, layout.Line, width, height);
     for (const PixelRect& line : layout.Cross.Lines)
         if (!IsEmpty(line)) own.push_back(line);
     own.push_back(layout.Readout);
-    for (const PinLayout& pin : layout.Pins) {
-        AddOutline(own, pin.Outline);
-        own.push_back(pin.Label);
-    }
+    for (const PinLayout& pin : layout.Pins)
+        AddPin(own, pin, width, height);
     for (const PixelRect& r : own)
         rects.push_back(Moved(r, by));
 }
@@ -93,8 +100,8 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
             Covered(next.View));
         std::vector<PixelRect> rects;
         AddDifference(rects, window, kept);
-        AddDecorations(rects, last, *shift);
-        AddDecorations(rects, next, {0, 0});
+        AddDecorations(rects, last, *shift, width, height);
+        AddDecorations(rects, next, {0, 0}, width, height);
         return rects;
     }
     if (!last.Composed || last.View != next.View) return {window};
@@ -102,6 +109,21 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
     if (last.HasOutline != next.HasOutline || last.Outline != next.Outline) {
         if (last.HasOutline) AddOutline(rects, last.Outline);
         if (next.HasOutline) AddOutline(rects, next.Outline);
+    }
+    if (last.HasLine != next.HasLine || last.Line != next.Line) {
+        std::vector<PixelRect> a, b;
+        if (last.HasLine) AddLineAreas(a, last.Line, width, height);
+        if (next.HasLine) AddLineAreas(b, next.Line, width, height);
+        // A line whose end moved a pixel lies in nearly the same bands: one rectangle holding
+        // both costs the platform less than two overlapping ones, which its regions split.
+        const bool paired = a.size() == b.size();
+        for (std::size_t i = 0; paired && i < a.size(); ++i)
+            if (IsEmpty(Intersection(a[i], b[i])))
+                rects.push_back(a[i]), rects.push_back(b[i]);
+            else
+                rects.push_back(Bounds(a[i], b[i]));
+        if (!paired) rects.insert(rects.end(), a.begin(), a.end());
+        if (!paired) rects.insert(rects.end(), b.begin(), b.end());
     }
     if (last.Cross != next.Cross) {
         for (const CrossLines* cross : {&last.Cross, &next.Cross})
@@ -115,7 +137,7 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
         rects.push_back(last.Readout);
         rects.push_back(next.Readout);
     }
-    if (last.Pins != next.Pins) AddPinChanges(rects, last.Pins, next.Pins);
+    if (last.Pins != next.Pins) AddPinChanges(rects, last.Pins, next.Pins, width, height);
     return rects;
 }
 
@@ -145,11 +167,24 @@ bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outl
     return false;
 }
 
-bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin) {
+bool ReachesLine(const std::vector<PixelRect>& changes, const LineCells& line, std::int64_t width,
+                 std::int64_t height) {
+    std::vector<PixelRect> areas;
+    AddLineAreas(areas, line, width, height);
+    for (const PixelRect& area : areas)
+        for (const PixelRect& r : changes)
+            if (!IsEmpty(Intersection(area, r))) return true;
+    return false;
+}
+
+bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin, std::int64_t width,
+                std::int64_t height) {
     bool near = false; // within the outline's bounds: checked first, for it costs nothing
     for (const PixelRect& r : changes) {
         if (!IsEmpty(Intersection(pin.Label, r))) return true;
         near = near || !IsEmpty(Intersection(pin.Outline, r));
     }
-    return near && ReachesOutline(changes, pin.Outline);
+    if (!near) return false;
+    return pin.IsLine ? ReachesLine(changes, pin.Line, width, height)
+                      : ReachesOutline(changes, pin.Outline);
 }

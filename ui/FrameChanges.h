@@ -21,6 +21,8 @@ struct FrameLayout {
     std::array<wchar_t, ReadoutTextLength> Text = {};
     std::vector<PinLayout> Pins = {}; // the pins on the window, in order of ids
     CrossLines Cross = {};            // edges mode's cross; no lines when it is not shown
+    bool HasLine = false;
+    LineCells Line = {}; // the line being drawn
 };
 
 // How far `next`'s picture lies from `last`'s, in window pixels, when the view moved without a
@@ -33,10 +35,11 @@ std::optional<PixelPoint> FrameShift(const FrameLayout& last, const FrameLayout&
 // - all of it when nothing was composed yet, or the view changed otherwise;
 // - when the view moved, the gaps the move leaves and every decoration of both frames (last's
 //   where the move took them);
-// - else the lines of both outlines if the outline changed, both crosses if the cross changed
+// - else the lines of both outlines if the outline changed, the areas of both lines being drawn
+//   if the line changed (see AddLineAreas), both crosses if the cross changed
 //   (the bounds of a small one, else its lines),
 //   both read-out texts if the text or its place changed, and the lines and labels of the pins
-//   that only one of them shows.
+//   that only one of them shows (a line's areas and label for a pinned line).
 std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& next,
                                     std::int64_t width, std::int64_t height);
 
@@ -48,5 +51,10 @@ std::vector<PixelRect> PictureAreas(const std::vector<PixelRect>& changes, const
 // Whether any of `changes` reaches the lines of the outline `outline`.
 bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outline);
 
-// Whether any of `changes` reaches the pin's outline lines or its label.
-bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin);
+// Whether any of `changes` reaches the areas of `line` on the width x height window.
+bool ReachesLine(const std::vector<PixelRect>& changes, const LineCells& line, std::int64_t width,
+                 std::int64_t height);
+
+// Whether any of `changes` reaches the pin's outline lines (a line pin's areas) or its label.
+bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin, std::int64_t width,
+                std::int64_t height);

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/PlatformRect.h"
+#include "measure/LineMeasures.h"
 #include "measure/Pins.h"
 #include "ui/FrameChanges.h"
 #include "view/ShownPixel.h"
@@ -35,7 +36,7 @@ void MeasureLabels(HDC dc) {
             sizes.push_back(*known);
             continue;
         }
-        const std::wstring text = PinLabel(pin.Box);
+        const std::wstring text = PinLabel(pin);
         SIZE size = {};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
         sizes.push_back({pin.Id, size});
@@ -51,26 +52,49 @@ std::vector<PinLayout> PlanPins(HDC dc) {
     std::vector<PinLayout> shown;
     shown.reserve(Pins.size());
     for (size_t i = 0; i < Pins.size(); ++i) {
-        const PixelRect outline = CellsOf(Pins[i].Box, ViewOriginX, ViewOriginY, ZoomFactor);
+        const Pin& pin = Pins[i];
+        const PixelRect outline = CellsOf(pin.Box, ViewOriginX, ViewOriginY, ZoomFactor);
         if (!OnWindow(outline, width, height)) continue;
         const SIZE size = LabelSizes[i].Size;
-        shown.push_back({Pins[i].Id, Pins[i].Box, outline,
-                         PlaceLabel(outline, size.cx, size.cy, width, height)});
+        PinLayout shows = {pin.Id, pin.Box, outline, {}, pin.IsLine};
+        if (pin.IsLine) shows.Line = CellsOfLine(pin.Line, ViewOriginX, ViewOriginY, ZoomFactor);
+        // A line's label stands beside its end.
+        shows.Label =
+            PlaceLabel(pin.IsLine ? shows.Line.EndCell : outline, size.cx, size.cy, width, height);
+        shown.push_back(shows);
     }
     return shown;
 }
 
+void DrawLine(HDC dc, const LineCells& line) {
+    HGDIOBJ oldPen = SelectObject(dc, MarkPen);
+    HGDIOBJ oldBrush = SelectObject(dc, HollowBrush);
+    MoveToEx(dc, ToPlatformInt(line.From.X), ToPlatformInt(line.From.Y), nullptr);
+    LineTo(dc, ToPlatformInt(line.To.X), ToPlatformInt(line.To.Y));
+    for (const PixelRect& cell : {line.StartCell, line.EndCell}) {
+        if (!line.Outlined) break;
+        const RECT r = ToRect(cell);
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+}
+
 void DrawPins(HDC dc, const std::vector<PinLayout>& pins, const std::vector<PixelRect>& changes) {
+    const int width = ScreenPixelWidth(), height = ScreenPixelHeight();
     HGDIOBJ oldPen = nullptr, oldBrush = nullptr;
     for (const PinLayout& pin : pins) {
-        if (!ReachesPin(changes, pin)) continue;
+        if (!ReachesPin(changes, pin, width, height)) continue;
         if (oldPen == nullptr) { // most moves reach no pin
             oldPen = SelectObject(dc, MarkPen);
             oldBrush = SelectObject(dc, HollowBrush);
         }
         const RECT r = ToRect(pin.Outline);
-        Rectangle(dc, r.left, r.top, r.right, r.bottom);
-        const std::wstring label = PinLabel(pin.Box);
+        if (pin.IsLine)
+            DrawLine(dc, pin.Line);
+        else
+            Rectangle(dc, r.left, r.top, r.right, r.bottom);
+        const std::wstring label = pin.IsLine ? LineLabel(pin.Line.Pixels) : PinLabel(pin.Box);
         TextOutW(dc, ToPlatformInt(pin.Label.Left), ToPlatformInt(pin.Label.Top), label.c_str(),
                  static_cast<int>(label.size()));
     }

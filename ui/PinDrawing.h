@@ -12,6 +12,10 @@
 // label once, when its pin is first planned).
 std::vector<PinLayout> PlanPins(HDC dc);
 
-// Draws each of `pins` that `changes` reach: its outline with the box's pen, then its label in
-// dc's font and colours.
+// Draws each of `pins` that `changes` reach: its outline (or line) with the box's pen, then its
+// label in dc's font and colours.
 void DrawPins(HDC dc, const std::vector<PinLayout>& pins, const std::vector<PixelRect>& changes);
+
+// Draws a line with the box's pen from the middle of its start cell up to the middle of its end
+// cell, and outlines both cells when they are.
+void DrawLine(HDC dc, const LineCells& line);

@@ -1,9 +1,10 @@
 // Where a pin stands in a view: whether its outline (on the cells of its pixels, as CellsOf
-// gives them) is on the window, and its size label.
+// gives them) is on the window, and its label.
 // No platform calls.
 #pragma once
 
 #include "geometry/MicroCoord.h"
+#include "view/LineCells.h"
 
 #include <cstdint>
 
@@ -11,8 +12,10 @@
 struct PinLayout {
     std::uint64_t Id;
     PixelRect Box;     // snapshot pixels
-    PixelRect Outline; // window pixels, right and bottom exclusive
+    PixelRect Outline; // window pixels, right and bottom exclusive; a line's its end cells' bounds
     PixelRect Label;   // the label's text cells
+    bool IsLine = false;
+    LineCells Line = {}; // a line's ends, drawn instead of the outline
     friend bool operator==(const PinLayout&, const PinLayout&) = default;
 };
 

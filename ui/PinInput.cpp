@@ -8,8 +8,12 @@
 
 void PinMarkedBox(HWND window) {
     if (!Marking || ColorMode) return;
-    AddPin(MeasuredBox());
-    // The outline is where the box's already is; its label is new. The release repaints.
+    if (MarkingLine)
+        AddLinePin(DrawnLine());
+    else
+        AddPin(MeasuredBox());
+    // The outline or line is where the marking's already is; its label is new. The release
+    // repaints.
     InvalidateFrameChanges(window);
 }
 

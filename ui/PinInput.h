@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-// Shift held at the left button's release: a box being marked in size mode stays as a pin,
-// as the read-out shows it. The release itself is handled as always, afterwards.
+// Shift held at the left button's release: a box or line being marked in size mode stays as a
+// pin, as the read-out shows it. The release itself is handled as always, afterwards.
 void PinMarkedBox(HWND window);
 
 // Backspace unpins the newest pin, Delete all of them; other keys do nothing.

@@ -21,10 +21,15 @@ TEST_F(PinsTest, CopyTextIsOneSizeLinePerPinOldestFirst) {
     EXPECT_EQ(PinsText(), L"");
     AddPin({100, 100, 140, 120});
     AddPin({300, 300, 310, 305});
-    EXPECT_EQ(PinsText(), L"X: 100, Y: 100    Size: 40 X 20\r\nX: 300, Y: 300    Size: 10 X 5");
+    AddLinePin({{600, 100}, {540, 100}});
+    EXPECT_EQ(PinsText(),
+              L"X: 100, Y: 100    Size: 40 X 20\r\nX: 300, Y: 300    Size: 10 X 5\r\n"
+              L"X: 600, Y: 100    Length: 60.00    dX: -60, dY: 0    Angle: 180.00\u00B0");
     ScreenDpi = 144; // 40 x 96 / 144 = 26.7, 20 -> 13.3, 10 -> 6.7, 5 -> 3.3
     EXPECT_EQ(PinsText(), L"X: 100, Y: 100    Size: 40 X 20    (27 X 13 at 150 %)\r\n"
-                          L"X: 300, Y: 300    Size: 10 X 5    (7 X 3 at 150 %)");
+                          L"X: 300, Y: 300    Size: 10 X 5    (7 X 3 at 150 %)\r\n"
+                          L"X: 600, Y: 100    Length: 60.00 (40.00 at 150 %)    dX: -60, dY: 0    "
+                          L"Angle: 180.00\u00B0");
 }
 
 TEST(PinGeometry, ALabelThatWouldFallOffTheWindowMovesInside) {

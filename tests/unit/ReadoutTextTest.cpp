@@ -153,4 +153,49 @@ TEST_F(ReadoutTextTest, FarNegativeCoordinatesPrintInFull) {
                     L"Color: #FFFFFF");
 }
 
+TEST_F(ReadoutTextTest, LineTextGivesLengthAndAngleInHundredths) {
+    const struct {
+        int Dpi;
+        PixelLine Line;
+        const wchar_t* Text;
+    } cases[] = {
+        {96,
+         {{100, 100}, {400, 500}},
+         L"X: 100, Y: 100    Length: 500.00    dX: 300, dY: 400    Angle: -53.13\u00B0"},
+        {96,
+         {{600, 100}, {540, 100}},
+         L"X: 600, Y: 100    Length: 60.00    dX: -60, dY: 0    Angle: 180.00\u00B0"},
+        {96,
+         {{10, 10}, {10, 10}},
+         L"X: 10, Y: 10    Length: 0.00    dX: 0, dY: 0    Angle: 0.00\u00B0"},
+        {96,
+         {{0, 0}, {1, 1}},
+         L"X: 0, Y: 0    Length: 1.41    dX: 1, dY: 1    Angle: -45.00\u00B0"},
+        {96,
+         {{50, 50}, {53, 40}},
+         L"X: 50, Y: 50    Length: 10.44    dX: 3, dY: -10    Angle: 73.30\u00B0"},
+        // -179.997 rounds to -180, which reads 180; -0.003 reads 0, unsigned
+        {96,
+         {{20000, 0}, {0, 1}},
+         L"X: 20000, Y: 0    Length: 20000.00    dX: -20000, dY: 1    Angle: 180.00\u00B0"},
+        {96,
+         {{0, 0}, {20000, 1}},
+         L"X: 0, Y: 0    Length: 20000.00    dX: 20000, dY: 1    Angle: 0.00\u00B0"},
+        {144,
+         {{100, 100}, {400, 500}},
+         L"X: 100, Y: 100    Length: 500.00 (333.33 at 150 %)    dX: 300, dY: 400    Angle: "
+         L"-53.13\u00B0"},
+        // 100 x 96 / 256 = 37.5 hundredths: the half goes up
+        {256,
+         {{0, 0}, {0, -1}},
+         L"X: 0, Y: 0    Length: 1.00 (0.38 at 267 %)    dX: 0, dY: -1    Angle: 90.00\u00B0"},
+    };
+    for (const auto& c : cases) {
+        ScreenDpi = c.Dpi;
+        wchar_t text[ReadoutTextLength];
+        FormatLineText(c.Line, text);
+        EXPECT_EQ(std::wstring(text), c.Text);
+    }
+}
+
 } // namespace

@@ -150,6 +150,8 @@ std::string BrokenInvariant() {
         return "box edges crossed";
     static const std::wregex position(L"X: -?\\d+, Y: -?\\d+");
     static const std::wregex size(L"X: -?\\d+, Y: -?\\d+    Size: \\d+ X \\d+");
+    static const std::wregex line(L"X: -?\\d+, Y: -?\\d+    Length: \\d+\\.\\d\\d    "
+                                  L"dX: -?\\d+, dY: -?\\d+    Angle: -?\\d{1,3}\\.\\d\\d\u00B0");
     static const std::wregex edges(L"X: -?\\d+, Y: -?\\d+(    (Spacing|Size): \\d+ X \\d+)?    "
                                    L"Tolerance: (0|1|2|4|8|16|32|64|128)");
     static const std::wregex colour(L"X: -?\\d+, Y: -?\\d+    R: \\d{1,3}, G: \\d{1,3}, B: "
@@ -161,6 +163,9 @@ std::string BrokenInvariant() {
         FormatColorText(&MarkBox, text);
         const bool none = PickedColor == NoColor && std::regex_match(text, position);
         if (!none && !std::regex_match(text, colour)) return "colour text";
+    } else if (Marking && MarkingLine) {
+        FormatReadout(text);
+        if (!std::regex_match(text, line)) return "line text";
     } else if (EdgesOn) {
         FormatReadout(text);
         if (!std::regex_match(text, edges)) return "edges text";

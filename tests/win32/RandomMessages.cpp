@@ -46,7 +46,9 @@ RandomMessage MessageGenerator::Next() {
         const UINT message = (left ? Left : Right)[Random() % 3];
         bool& held = left ? LeftHeld : RightHeld;
         held = message != WM_LBUTTONUP && message != WM_RBUTTONUP;
-        return {message, Buttons(), Position()};
+        // Some left presses hold Ctrl: they draw lines.
+        const WPARAM ctrl = message == WM_LBUTTONDOWN && Random() % 3 == 0 ? MK_CONTROL : 0;
+        return {message, Buttons() | ctrl, Position()};
     }
     const LPARAM repeat = Random() % 4 ? 0x00010001 : 0x40010001; // sometimes auto-repeated
     if (kind == 16 && Random() % 2) { // the wheel, by whole notches and parts of one
@@ -69,7 +71,8 @@ RandomMessage MessageGenerator::Next() {
         const unsigned pick = Random() % 40;
         if (pick < 20) { // a drag released with Shift held: press now, then move and release
             LeftHeld = true;
-            const RandomMessage press = {WM_LBUTTONDOWN, Buttons(), Position()};
+            const WPARAM ctrl = pick % 2 ? MK_CONTROL : 0; // half of the pins are lines
+            const RandomMessage press = {WM_LBUTTONDOWN, Buttons() | ctrl, Position()};
             Pending.push_back({WM_MOUSEMOVE, Buttons(), Position()});
             LeftHeld = false;
             Pending.push_back({WM_LBUTTONUP, MK_SHIFT | Buttons(), Position(), true});
