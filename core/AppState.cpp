@@ -18,6 +18,7 @@ MicroCoord CursorY = 0;
 
 bool ColorMode = false;
 ColorRef PickedColor = 0;
+ColorRef ReferenceColor = NoColor;
 wchar_t ColorWebText[ColorWebTextLength] = {};
 
 bool Panning = false;

@@ -7,6 +7,7 @@
 #include "core/Repaint.h"
 #include "core/Surfaces.h"
 #include "measure/Edges.h"
+#include "measure/FrameSample.h"
 #include "measure/MeasuredBox.h"
 #include "measure/ReadoutText.h"
 #include "ui/DottedLines.h"
@@ -96,8 +97,11 @@ void PlanFrame(HDC dc, Readout& frame) {
     const std::int64_t top = ReadoutTop(CursorX, CursorY, ScreenHeight);
     layout.Composed = true;
     layout.View = CurrentView();
-    layout.HasOutline = !ColorMode && Marking;
-    layout.Outline = CellsOf(MeasuredBox(), ViewOriginX, ViewOriginY, ZoomFactor);
+    // In colour mode the outline is the averaged area's, on the cells of the pixels it took.
+    const PixelRect sampled = SampledPixels();
+    const bool area = ColorMode && SampleArea > 1 && !IsEmpty(sampled);
+    layout.HasOutline = ColorMode ? area : Marking;
+    layout.Outline = CellsOf(area ? sampled : MeasuredBox(), ViewOriginX, ViewOriginY, ZoomFactor);
     layout.Cross = ShownCross();
     layout.Readout = {20, top, 20 + extent.cx, top + extent.cy};
     layout.Pins = PlanPins(dc);
