@@ -3,6 +3,8 @@
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/PixelRows.h"
+#include "core/PlatformRect.h"
+#include "core/Repaint.h"
 #include "measure/ColorChecks.h"
 #include "view/ShownPixel.h"
 
@@ -27,4 +29,10 @@ void SampleFrameColor(int x, int y) {
 
 PixelRect SampledPixels() {
     return Sampled;
+}
+
+void InvalidateSampledOutline(HWND window) {
+    if (SampleArea <= 1 || IsEmpty(Sampled)) return;
+    const RECT r = ToRect(CellsOf(Sampled, ViewOriginX, ViewOriginY, ZoomFactor));
+    InvalidateFrameArea(window, &r);
 }

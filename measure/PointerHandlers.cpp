@@ -32,11 +32,15 @@ void OnPointerMove(HWND window, LPARAM lParam) {
     CursorX = ClientX(lParam);
     CursorY = ClientY(lParam);
     // Sampled where the pointer really is: off the window there is no colour to show.
-    if (ColorMode)
+    if (ColorMode) {
+        InvalidateSampledOutline(window); // as it stands, and below as it will
         SampleFrameColor(ToPlatformInt(RoundMicro(MessageX(lParam))),
                          ToPlatformInt(RoundMicro(MessageY(lParam))));
-    InvalidateBoxOutline(window, &MarkBox);
-    if (FollowPointerWithBox()) InvalidateBoxOutline(window, &MarkBox);
+        InvalidateSampledOutline(window);
+    }
+    // Colour mode draws no box outline: each area handed to the platform costs its calls.
+    if (!ColorMode) InvalidateBoxOutline(window, &MarkBox);
+    if (FollowPointerWithBox() && !ColorMode) InvalidateBoxOutline(window, &MarkBox);
     InvalidateCross(window);
     RepaintFrame(window);
 }
