@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Colour checks on the real program, on a desktop of flat greys and a one-pixel checkerboard:
-a click picks white, the read-out then names the contrast of what lies under the pointer with
-it, A averages a 3 x 3 area, and Ctrl+C copies the average. Ratios worked by hand.
+"""Colour checks on the real program, on flat greys and a one-pixel checkerboard: a click picks
+white, the read-out names contrasts with it, A averages 3 x 3, and Ctrl+C copies the average.
 
 usage: colour_checks.py tarvok.exe
 """
@@ -10,33 +9,16 @@ import sys
 from harness import Image, Session, run
 from zoom import HEIGHT, WIDTH
 
-BACKGROUND = (0x33, 0x66, 0x99)  # neither the read-out's ink nor its background
-BLOCKS = [((20, 20, 100, 100), (255, 255, 255)), ((120, 120, 200, 200), (119, 119, 119)),
-          ((220, 120, 300, 200), (118, 118, 118))]
-CHECKERBOARD = (100, 300, 250, 400)  # white where x + y is odd
-
-
-def desktop():
-    def colour(x, y):
-        left, top, right, bottom = CHECKERBOARD
-        if left <= x < right and top <= y < bottom:
-            return b"\xff\xff\xff" if (x + y) % 2 else b"\0\0\0"
-        for (l, t, r, b), c in BLOCKS:
-            if l <= x < r and t <= y < b:
-                return bytes(c)
-        return bytes(BACKGROUND)
-    return Image(WIDTH, HEIGHT, b"".join(colour(x, y) for y in range(HEIGHT)
-                                         for x in range(WIDTH)))
-
 
 def start(session):
-    session.show_on_root(desktop())
+    def colour(x, y):  # white at (20, 20), two greys beside, white at odd x + y under them
+        if 100 <= x < 250 and 300 <= y < 400:
+            return b"\xff" * 3 if (x + y) % 2 else b"\0" * 3
+        grey = 255 if x < 100 else 119 if x < 200 else 118
+        return bytes([grey] * 3) if 20 <= x < 300 and 20 <= y < 200 else b"\x33\x66\x99"
+    session.show_on_root(Image(WIDTH, HEIGHT, b"".join(
+        colour(x, y) for y in range(HEIGHT) for x in range(WIDTH))))
     session.start()
-
-
-def expect_readout(session, pointer, text):
-    session.move(*pointer)
-    session.expect(text, lambda shot: session.readout_problem(shot, text, HEIGHT - 30))
 
 
 def contrast_and_average(session):
@@ -44,14 +26,18 @@ def contrast_and_average(session):
     session.key("space")
     session.xdotool("click", 1)
     session.expect_clipboard("#FFFFFF")
-    expect_readout(session, (140, 140), "X: 140, Y: 140    R: 119, G: 119, B: 119    "
-                   "Color: #777777    Contrast with #FFFFFF: 4.47 AA large")
-    expect_readout(session, (240, 140), "X: 240, Y: 140    R: 118, G: 118, B: 118    "
-                   "Color: #767676    Contrast with #FFFFFF: 4.54 AA")
-    session.move(151, 350)
-    session.key("a")
-    expect_readout(session, (151, 350), "X: 151, Y: 350    Average: 3 X 3    R: 142, G: 142, "
-                   "B: 142    Color: #8E8E8E    Contrast with #FFFFFF: 3.27 AA large")
+    for pointer, key, text in [
+            ((140, 140), None, "R: 119, G: 119, B: 119    Color: #777777    "
+             "Contrast with #FFFFFF: 4.47 AA large"),
+            ((240, 140), None, "R: 118, G: 118, B: 118    Color: #767676    "
+             "Contrast with #FFFFFF: 4.54 AA"),
+            ((151, 350), "a", "Average: 3 X 3    R: 142, G: 142, B: 142    Color: #8E8E8E    "
+             "Contrast with #FFFFFF: 3.27 AA large")]:
+        session.move(*pointer)
+        if key:
+            session.key(key)
+        text = "X: %d, Y: %d    %s" % (pointer + (text,))
+        session.expect(text, lambda shot: session.readout_problem(shot, text, HEIGHT - 30))
     session.key("ctrl+c")
     session.expect_clipboard("#8E8E8E")
 
