@@ -34,6 +34,7 @@ void ResetRunState() {
     MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
     ColorMode = false;
     PickedColor = 0;
+    ReferenceColor = NoColor;
     ColorWebText[0] = 0;
     Panning = false;
     PanLastX = PanLastY = PanRemainderX = PanRemainderY = 0;

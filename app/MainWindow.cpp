@@ -164,6 +164,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnZoomKeyDown(window, wParam);
         OnArrowKey(window, wParam);
         if (wParam == 'F') StepColorFormat(window);
+        if (wParam == 'A') StepSampleArea(window);
         if (wParam == 'G') TogglePixelGrid(window);
         OnUnpinKey(window, wParam);
         OnEdgeKey(window, wParam, lParam);

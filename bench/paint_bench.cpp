@@ -445,6 +445,25 @@ void BenchLines(HWND window, HWND bare, const ScreenSize& size, int reps,
     SetZoom(1);
 }
 
+// Colour mode's hover at the far corner in turns with the platform cycle: one pixel sampled
+// ("colour"), and a 9 x 9 area averaged, outlined and compared with a reference ("colour 9x9").
+void BenchColourChecks(HWND window, HWND bare, const ScreenSize& size, int reps,
+                       std::vector<MoveRow>* rows) {
+    auto hover = [window, x = size.Width - 200, y = size.Height - 150, step = 0]() mutable {
+        const int at = ++step % 2;
+        SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x + at, y + at));
+    };
+    SetZoom(1);
+    ColorMode = true;
+    InTurns(window, bare, size, reps,
+            {{"colour", [] { SampleArea = 1, ReferenceColor = NoColor; }, hover},
+             {"colour 9x9", [] { SampleArea = 9, ReferenceColor = 0xFFFFFF; }, hover}},
+            rows);
+    ColorMode = false;
+    SampleArea = 1;
+    ReferenceColor = NoColor;
+}
+
 void PrintMoves(const char* title, const std::vector<MoveRow>& rows, const std::vector<Row>& floors,
                 const std::vector<Timing>& cycles) {
     std::printf("\n%s\n", title);
@@ -681,6 +700,7 @@ bool BenchSize(const ScreenSize& size, int reps, std::vector<Row>* drawn, std::v
     HWND bare = CreateBareWindow(size, 0);
     BenchEdges(window, bare, size, reps, moves);
     BenchLines(window, bare, size, reps, moves);
+    BenchColourChecks(window, bare, size, reps, moves);
     DestroyWindow(bare);
     BenchGrid(window, size, reps, grids);
     cycles->push_back(BarePaintCycle(size, reps));

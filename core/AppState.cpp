@@ -19,6 +19,7 @@ bool MarkingLine = false;
 
 bool ColorMode = false;
 ColorRef PickedColor = 0;
+ColorRef ReferenceColor = NoColor;
 wchar_t ColorWebText[ColorWebTextLength] = {};
 
 bool Panning = false;

@@ -32,6 +32,9 @@ extern bool MarkingLine;
 
 extern bool ColorMode;
 extern ColorRef PickedColor;
+// The colour of the last pick in colour mode, which the read-out compares with; NoColor
+// before the first.
+extern ColorRef ReferenceColor;
 // The colour text of the last colour-mode paint, in the chosen format: what a copy takes.
 extern wchar_t ColorWebText[ColorWebTextLength];
 

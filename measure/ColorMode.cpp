@@ -52,3 +52,9 @@ void StepColorFormat(HWND window) {
     InvalidateReadoutStrips(window); // the paint writes the new text, to be copied from then on
     RepaintFrame(window);
 }
+
+void StepSampleArea(HWND window) {
+    if (!ColorMode) return;
+    SampleArea = SampleArea == 1 ? 3 : SampleArea == 3 ? 5 : SampleArea == 5 ? 9 : 1;
+    SampleColorAtPointer(window);
+}

@@ -12,3 +12,7 @@ void SampleColorAtPointer(HWND window);
 
 // F: in colour mode, the colour is written in the next format; in size mode nothing happens.
 void StepColorFormat(HWND window);
+
+// A: in colour mode, the sample grows to the next area (one pixel, 3 x 3, 5 x 5, 9 x 9, then one
+// pixel again) and is taken afresh at the pointer; in size mode nothing happens.
+void StepSampleArea(HWND window);

@@ -1,6 +1,7 @@
 #include "measure/CopyReadout.h"
 
 #include "core/AppState.h"
+#include "core/Repaint.h"
 #include "measure/Clipboard.h"
 #include "measure/Pins.h"
 #include "measure/ReadoutText.h"
@@ -21,5 +22,9 @@ void CopyPins(HWND window) {
 }
 
 void CopyPickedColor(HWND window) {
-    if (ColorWebText[0] != 0) CopyTextToClipboard(window, ColorWebText);
+    if (ColorWebText[0] == 0) return;
+    CopyTextToClipboard(window, ColorWebText);
+    ReferenceColor = PickedColor;
+    InvalidateReadoutStrips(window); // the read-out now ends with the contrast
+    RepaintFrame(window);
 }

@@ -11,5 +11,6 @@ void CopyReadout(HWND window);
 // Every pin's size line, oldest first; nothing at all when there is no pin.
 void CopyPins(HWND window);
 
-// The web colour text of the last sample; nothing when that was no pixel of the snapshot.
+// A pick: the colour text of the last sample, which also becomes the colour the read-out
+// compares with; nothing when that was no pixel of the snapshot.
 void CopyPickedColor(HWND window);

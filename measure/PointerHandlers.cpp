@@ -58,14 +58,18 @@ void OnLeftButtonDown(HWND window, LPARAM lParam, bool line) {
 void OnPointerMove(HWND window, LPARAM lParam) {
     InvalidateReadoutStrips(window);
     InvalidateCross(window); // as it stands, and below as it will
-    InvalidateMarking(window);
+    // Colour mode draws no box outline: each area handed to the platform costs its calls.
+    if (!ColorMode) InvalidateMarking(window);
     CursorX = ClientX(lParam);
     CursorY = ClientY(lParam);
     // Sampled where the pointer really is: off the window there is no colour to show.
-    if (ColorMode)
+    if (ColorMode) {
+        InvalidateSampledOutline(window); // as it stands, and below as it will
         SampleFrameColor(ToPlatformInt(RoundMicro(MessageX(lParam))),
                          ToPlatformInt(RoundMicro(MessageY(lParam))));
-    if (FollowPointerWithBox()) InvalidateMarking(window);
+        InvalidateSampledOutline(window);
+    }
+    if (FollowPointerWithBox() && !ColorMode) InvalidateMarking(window);
     InvalidateCross(window);
     RepaintFrame(window);
 }

@@ -1,6 +1,7 @@
 #include "measure/ReadoutText.h"
 
 #include "core/AppState.h"
+#include "measure/ColorChecks.h"
 #include "measure/ColorFormats.h"
 #include "measure/Edges.h"
 #include "measure/LineMeasures.h"
@@ -59,6 +60,24 @@ void WriteBoxSize(TextWriter& out, const PixelRect& box) {
     WriteExtent(out, "    Size: ", box.Right - box.Left, box.Bottom - box.Top);
 }
 
+// "    Contrast with #RRGGBB: 4.47 AA large": the reference always in web form, and the ratio
+// truncated, so that a pair just short of a level never reads as reaching it.
+void WriteContrast(TextWriter& out, ColorRef color, ColorRef reference) {
+    wchar_t web[ColorWebTextLength];
+    FormatColor(ColorFormat::Web, reference & 0xFF, (reference >> 8) & 0xFF,
+                (reference >> 16) & 0xFF, web);
+    const Contrast contrast = ContrastOf(color, reference);
+    out.Put("    Contrast with ");
+    out.Put(web);
+    out.Put(": ");
+    out.Number(contrast.Hundredths / 100);
+    out.Put('.');
+    out.Put(static_cast<char>('0' + contrast.Hundredths / 10 % 10));
+    out.Put(static_cast<char>('0' + contrast.Hundredths % 10));
+    out.Put(' ');
+    out.Put(contrast.Level);
+}
+
 } // namespace
 
 int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
@@ -94,6 +113,12 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
 
     TextWriter out{text, ReadoutTextLength};
     WritePosition(out, *box);
+    if (SampleArea > 1) {
+        out.Put("    Average: ");
+        out.Number(SampleArea);
+        out.Put(" X ");
+        out.Number(SampleArea);
+    }
     out.Put("    R: ");
     out.Number(red);
     out.Put(", G: ");
@@ -102,6 +127,7 @@ int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]) {
     out.Number(blue);
     out.Put("    Color: ");
     out.Put(ColorWebText);
+    if (ReferenceColor != NoColor) WriteContrast(out, PickedColor, ReferenceColor);
     return out.Finish();
 }
 

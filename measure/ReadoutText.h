@@ -14,7 +14,8 @@ int FormatSizeText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 int FormatSizeLine(const PixelRect& box, wchar_t (&text)[ReadoutTextLength]);
 int FormatPositionText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 // Writes ColorWebText from PickedColor in the chosen format first, then the line that quotes
-// it; for NoColor an empty ColorWebText and the position text.
+// it, naming an averaged area and ending with the contrast to ReferenceColor when there is one;
+// for NoColor an empty ColorWebText and the position text.
 int FormatColorText(const MicroBox* box, wchar_t (&text)[ReadoutTextLength]);
 
 // Edges mode's line in size mode: while marking, the position and size of the box as it

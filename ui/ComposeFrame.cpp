@@ -7,6 +7,7 @@
 #include "core/Repaint.h"
 #include "core/Surfaces.h"
 #include "measure/Edges.h"
+#include "measure/FrameSample.h"
 #include "measure/MeasuredBox.h"
 #include "measure/ReadoutText.h"
 #include "ui/DottedLines.h"
@@ -96,8 +97,11 @@ void PlanFrame(HDC dc, Readout& frame) {
     const std::int64_t top = ReadoutTop(CursorX, CursorY, ScreenHeight);
     layout.Composed = true;
     layout.View = CurrentView();
-    layout.HasOutline = !ColorMode && Marking && !MarkingLine;
-    layout.Outline = CellsOf(MeasuredBox(), ViewOriginX, ViewOriginY, ZoomFactor);
+    // In colour mode the outline is the averaged area's, on the cells of the pixels it took.
+    const PixelRect sampled = SampledPixels();
+    const bool area = ColorMode && SampleArea > 1 && !IsEmpty(sampled);
+    layout.HasOutline = ColorMode ? area : Marking && !MarkingLine;
+    layout.Outline = CellsOf(area ? sampled : MeasuredBox(), ViewOriginX, ViewOriginY, ZoomFactor);
     layout.HasLine = !ColorMode && Marking && MarkingLine;
     if (layout.HasLine)
         layout.Line = CellsOfLine(DrawnLine(), ViewOriginX, ViewOriginY, ZoomFactor);

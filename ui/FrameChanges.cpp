@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr std::int64_t SmallOutlineArea = 32 * 32;
+
 // The one-pixel lines that a pen draws along a rectangle's edges.
 void AddOutline(std::vector<PixelRect>& rects, const PixelRect& r) {
     rects.push_back({r.Left, r.Top, r.Left + 1, r.Bottom});
@@ -107,8 +109,17 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
     if (!last.Composed || last.View != next.View) return {window};
     std::vector<PixelRect> rects;
     if (last.HasOutline != next.HasOutline || last.Outline != next.Outline) {
-        if (last.HasOutline) AddOutline(rects, last.Outline);
-        if (next.HasOutline) AddOutline(rects, next.Outline);
+        // Small outlines (a colour sample's area, a small box) are repainted as the one
+        // rectangle that holds both: each part of a region costs every call that carries it.
+        const PixelRect both = !last.HasOutline   ? next.Outline
+                               : !next.HasOutline ? last.Outline
+                                                  : Bounds(last.Outline, next.Outline);
+        if ((both.Right - both.Left) * (both.Bottom - both.Top) <= SmallOutlineArea) {
+            rects.push_back(both);
+        } else {
+            if (last.HasOutline) AddOutline(rects, last.Outline);
+            if (next.HasOutline) AddOutline(rects, next.Outline);
+        }
     }
     if (last.HasLine != next.HasLine || last.Line != next.Line) {
         std::vector<PixelRect> a, b;

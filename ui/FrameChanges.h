@@ -35,8 +35,9 @@ std::optional<PixelPoint> FrameShift(const FrameLayout& last, const FrameLayout&
 // - all of it when nothing was composed yet, or the view changed otherwise;
 // - when the view moved, the gaps the move leaves and every decoration of both frames (last's
 //   where the move took them);
-// - else the lines of both outlines if the outline changed, the areas of both lines being drawn
-//   if the line changed (see AddLineAreas), both crosses if the cross changed
+// - else, if the outline changed, the lines of both outlines, or the bounds of both when that is
+//   small; the areas of both lines being drawn if the line changed (see AddLineAreas); both
+//   crosses if the cross changed
 //   (the bounds of a small one, else its lines),
 //   both read-out texts if the text or its place changed, and the lines and labels of the pins
 //   that only one of them shows (a line's areas and label for a pinned line).

@@ -64,6 +64,14 @@ VIEWS = [
 ]
 
 
+def fresh_start(session):
+    """A tool started anew in colour mode: no pick yet, so no contrast in the read-out."""
+    session.key("Escape")
+    session.wait_exit()
+    session.start()
+    session.key("space")
+
+
 def readout_names_the_pixel_shown(session):
     for key, zoom, origin, pointers in VIEWS:
         zoom_key(session, "1", 1, (0, 0))
@@ -81,7 +89,7 @@ def readout_names_the_pixel_shown(session):
 
 
 def main():
-    run(sys.argv[1], WIDTH, HEIGHT, Session.start, zoom_one, zoom_four,
+    run(sys.argv[1], WIDTH, HEIGHT, Session.start, zoom_one, zoom_four, fresh_start,
         readout_names_the_pixel_shown)
 
 

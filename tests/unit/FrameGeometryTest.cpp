@@ -102,7 +102,7 @@ TEST(FrameChanges, AllWhenZoomedGapsAndDecorationsWhenMovedElseChangedOutlinesAn
     } cases[] = {
         {"the same frame", last, none},
         {"zoomed", {true, zoomed, true, box, bottom, {L'A'}}, whole},
-        {"outline gone", {true, view, false, box, bottom, {L'A'}}, outline},
+        {"small outline gone, as one rectangle", {true, view, false, box, bottom, {L'A'}}, {box}},
         {"text changed", {true, view, true, box, bottom, {L'B'}}, {bottom, bottom}},
         {"text moved", {true, view, true, box, top, {L'A'}}, {bottom, top}},
         // Three columns on: the picture moves 3 px left, the last column is a gap, and every
@@ -127,6 +127,11 @@ TEST(FrameChanges, AllWhenZoomedGapsAndDecorationsWhenMovedElseChangedOutlinesAn
           bottom}},
     };
     EXPECT_EQ(FrameChanges(FrameLayout{}, last, 800, 600), whole) << "nothing composed yet";
+    const PixelRect large{10, 20, 60, 60}; // 50 x 40: its lines alone
+    EXPECT_EQ(FrameChanges({true, view, true, large, bottom, {L'A'}},
+                           {true, view, false, large, bottom, {L'A'}}, 800, 600),
+              (std::vector<PixelRect>{
+                  {10, 20, 11, 60}, {59, 20, 60, 60}, {10, 20, 60, 21}, {10, 59, 60, 60}}));
     for (const auto& c : cases)
         EXPECT_EQ(FrameChanges(last, c.Next, 800, 600), c.Changes) << c.Name;
 }

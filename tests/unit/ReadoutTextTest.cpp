@@ -112,6 +112,17 @@ TEST_F(ReadoutTextTest, ColorTextWritesWebTextFirstInUpperCase) {
     EXPECT_EQ(std::wstring(ColorWebText), L"hsl(13, 79%, 32%)");
 }
 
+TEST_F(ReadoutTextTest, ColorTextNamesTheAreaAndEndsWithTheContrastInWebForm) {
+    PickedColor = 0x8E8E8E;
+    ReferenceColor = 0xFFFFFF;
+    SampleArea = 3;
+    ColorTextFormat = ColorFormat::Rgb;
+    EXPECT_EQ(ColorText(PixelBox(151, 350, 152, 351)),
+              L"X: 151, Y: 350    Average: 3 X 3    R: 142, G: 142, B: 142    Color: rgb(142, 142, "
+              L"142)    Contrast with #FFFFFF: 3.27 AA large");
+    EXPECT_EQ(std::wstring(ColorWebText), L"rgb(142, 142, 142)") << "a copy takes the colour alone";
+}
+
 TEST_F(ReadoutTextTest, NoPixelSampledShowsThePositionAloneAndLeavesNoWebText) {
     PickedColor = 0x00336699;
     ColorText(PixelBox(0, 0, 1, 1));

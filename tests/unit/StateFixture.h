@@ -22,6 +22,8 @@ inline void ResetAppState(std::int64_t width, std::int64_t height) {
     MarkAnchorX = MarkAnchorY = CursorX = CursorY = 0;
     ColorMode = false;
     PickedColor = 0;
+    ReferenceColor = NoColor;
+    SampleArea = 1;
     ColorWebText[0] = 0;
     ColorTextFormat = ColorFormat::Web;
     PixelGrid = false;

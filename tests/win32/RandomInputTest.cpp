@@ -154,10 +154,13 @@ std::string BrokenInvariant() {
                                   L"dX: -?\\d+, dY: -?\\d+    Angle: -?\\d{1,3}\\.\\d\\d\u00B0");
     static const std::wregex edges(L"X: -?\\d+, Y: -?\\d+(    (Spacing|Size): \\d+ X \\d+)?    "
                                    L"Tolerance: (0|1|2|4|8|16|32|64|128)");
-    static const std::wregex colour(L"X: -?\\d+, Y: -?\\d+    R: \\d{1,3}, G: \\d{1,3}, B: "
+    static const std::wregex colour(L"X: -?\\d+, Y: -?\\d+(    Average: ([359]) X \\2)?    R: "
+                                    L"\\d{1,3}, G: \\d{1,3}, B: "
                                     L"\\d{1,3}    Color: (#[0-9A-F]{6}|rgb\\(\\d{1,3}, \\d{1,3}, "
                                     L"\\d{1,3}\\)|hsl\\(\\d{1,3}, \\d{1,3}%, \\d{1,3}%\\)|"
-                                    L"oklch\\(\\d{1,3}\\.\\d% \\d\\.\\d{3} (0|\\d{1,3}\\.\\d)\\))");
+                                    L"oklch\\(\\d{1,3}\\.\\d% \\d\\.\\d{3} (0|\\d{1,3}\\.\\d)\\))"
+                                    L"(    Contrast with #[0-9A-F]{6}: \\d{1,2}\\.\\d\\d "
+                                    L"(AAA|AA|AA large|fail))?");
     wchar_t text[ReadoutTextLength];
     if (ColorMode) {
         FormatColorText(&MarkBox, text);

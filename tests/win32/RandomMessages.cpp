@@ -56,7 +56,12 @@ RandomMessage MessageGenerator::Next() {
                                   : (static_cast<int>(Random() % 17) - 8) * 30;
         return {WM_MOUSEWHEEL, MAKEWPARAM(Buttons(), delta), Position()};
     }
-    if (kind == 16) return {WM_KEYDOWN, static_cast<WPARAM>(Random() % 2 ? 'F' : 'G'), repeat};
+    if (kind == 16) { // colour format, grid, the averaged area, and Ctrl+C's pick
+        static constexpr WPARAM ViewKeys[] = {'F', 'G', 'A', 'A'};
+        const unsigned pick = Random() % 5;
+        if (pick == 4) return {WM_CHAR, 3, repeat};
+        return {WM_KEYDOWN, ViewKeys[pick], repeat};
+    }
     if (Hostile && kind == 19) {
         WPARAM key = NextKey++ % 256;
         if (key == VK_F1) key = NextKey++ % 256; // the modal panel is tested on its own

@@ -20,7 +20,7 @@ struct RandomMessage {
 class MessageGenerator {
   public:
     // Without `hostile` the keys are the tool's own (digits, Space, Enter, E, Page Up and Down,
-    // F, G, Backspace, Delete, Ctrl+Shift+C) and the wheel turns by whole and part notches; with
+    // F, G, A, Backspace, Delete, Ctrl+C, Ctrl+Shift+C) and the wheel turns by whole and part notches; with
     // it, every 16-bit character but Escape and a key-down of every virtual key but F1, in turn,
     // and any turn of the wheel. Both release some drags with Shift held.
     MessageGenerator(std::uint32_t seed, int width, int height, bool hostile);
