@@ -73,6 +73,7 @@ void MeasureAgain() {
     }
     SetCapture(window);
     SetModeCursor();
+    KeepClipChecked(window, true);
     BringToFront(window);
 }
 
@@ -85,6 +86,7 @@ void CloseTool(HWND window) {
     CloseHelpScreen(); // a display change can hide the tool under its panel
     ShowWindow(window, SW_HIDE);
     ReleaseCapture();
+    KeepClipChecked(window, false);
     ConfinePointer(false);
     // A resident tool may run until the session ends: keep each run's choices as it hides.
     SaveSettingsIfChanged();

@@ -56,12 +56,12 @@ bool OnCreate(HWND window) {
     if (SizeCursorId == 0) SizeCursorId = FirstSizeCursorId; // unless the settings chose one
     LoadCursors();
     SetModeCursor();
-    SetTimer(window, ClipTimerId, ClipCheckMs, nullptr);
+    KeepClipChecked(window, true);
     return true;
 }
 
 void OnDestroy(HWND window) {
-    KillTimer(window, ClipTimerId);
+    KeepClipChecked(window, false);
     ReleaseCursors();
     ReleaseSurfaces();
     DeleteObject(MarkPen);
@@ -114,6 +114,13 @@ void StayOnTopWhileInFront(HWND window, bool active) {
 }
 
 } // namespace
+
+void KeepClipChecked(HWND window, bool shown) {
+    if (shown)
+        SetTimer(window, ClipTimerId, ClipCheckMs, nullptr);
+    else
+        KillTimer(window, ClipTimerId);
+}
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     EndSaveNotice(window, message, wParam, lParam);
@@ -180,7 +187,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         if (wParam == 3) // Ctrl+C, or with Shift, Ctrl+Shift+C
             GetKeyState(VK_SHIFT) < 0 ? CopyPins(window) : CopyReadout(window);
-        if (wParam == 19) SaveView(window); // Ctrl+S
+        if (wParam == 19 && !(lParam & 0x40000000)) SaveView(window); // Ctrl+S, not its repeats
         if (wParam == ' ') {
             ToggleColorMode(window);
             SetModeCursor();

@@ -35,6 +35,9 @@ void ClipWindowToClient(HWND window);
 // Shows the window, paints it and brings it to the front with the pointer clipped to it.
 void BringToFront(HWND window);
 
+// The check, four times a second, that the tool in front holds its clip: only while it is shown.
+void KeepClipChecked(HWND window, bool shown);
+
 // The whole program after the module handle is known; returns the exit code. A resident one
 // keeps the window hidden until its shortcut is pressed.
 int RunTarvok(HINSTANCE instance, bool resident = false);

@@ -1,6 +1,7 @@
 #include "app/Resident.h"
 
 #include "app/FreshRun.h"
+#include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/StartWithWindows.h"
 #include "app/TrayIcon.h"
@@ -22,6 +23,7 @@ static_assert(ShortcutAlt == MOD_ALT && ShortcutCtrl == MOD_CONTROL && ShortcutS
 constexpr int ShortcutId = 1;
 UINT TaskbarCreated = 0; // Explorer broadcasts it when the notification area starts again
 bool ShortcutWorks = false;
+constexpr UINT_PTR MeasureTimerId = 1; // a measure chosen from the icon's menu, once it has gone
 
 // Registers the settings' shortcut; the icon's tooltip says how it went.
 void RegisterShortcut(HWND window) {
@@ -48,9 +50,14 @@ void OnIconMessage(HWND window, LPARAM lParam) {
     if (mouse == WM_LBUTTONUP) MeasureAgain();
     if (mouse != WM_RBUTTONUP && mouse != WM_CONTEXTMENU) return;
     switch (ChooseFromTrayMenu(window, StartsWithWindows())) {
-    case TrayCommand::Measure:
-        MeasureAgain();
+    case TrayCommand::Measure: {
+        // Not at once: the chosen item fades out in a window of its own, which the snapshot
+        // would take in, and the screen may still show the menu for a frame.
+        BOOL fades = FALSE;
+        SystemParametersInfoW(SPI_GETSELECTIONFADE, 0, &fades, 0);
+        SetTimer(window, MeasureTimerId, fades ? 400 : 50, nullptr);
         break;
+    }
     case TrayCommand::StartWithWindows:
         SetStartWithWindows(!StartsWithWindows());
         break;
@@ -76,6 +83,7 @@ bool RegisterResidentClass() {
 void StartResident() {
     Resident = true;
     ReleaseCapture(); // taken as the window was made; nothing is frozen yet
+    KeepClipChecked(MainWindowHandle, false);
     // The back buffer's pages are faulted in now rather than at the first press.
     std::fill_n(FramePixels.Bits, FramePixels.Width * FramePixels.Height, 0u);
     TaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
@@ -94,6 +102,11 @@ void StartResident() {
 
 LRESULT CALLBACK ResidentWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_TIMER:
+        if (wParam != MeasureTimerId) break;
+        KillTimer(window, MeasureTimerId);
+        MeasureAgain();
+        return 0;
     case WM_HOTKEY:
     case MeasureRequest:
         MeasureAgain();
@@ -109,6 +122,7 @@ LRESULT CALLBACK ResidentWindowProc(HWND window, UINT message, WPARAM wParam, LP
         RemoveTrayIcon(window);
         return 0;
     }
-    if (message == TaskbarCreated && TaskbarCreated != 0) ShowTrayIcon(window, ResidentTip, false);
+    if (message == TaskbarCreated && TaskbarCreated != 0)
+        ShowTrayIcon(window, ResidentTip, !ShortcutWorks);
     return DefWindowProcW(window, message, wParam, lParam);
 }

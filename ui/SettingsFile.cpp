@@ -126,9 +126,15 @@ void SaveSettingsIfChanged() {
     const FileRead read = ReadSettingsFile(SettingsPath, text);
     if (read == FileRead::Refused) return;
     if (read == FileRead::Absent) CreateDirectoryW(FolderOf(SettingsPath).c_str(), nullptr);
+    // Only what this run changed, and what the file lacks: a line the user edited meanwhile
+    // (a new shortcut, say) stays theirs.
+    const SettingsText now = text.value_or(SettingsText{});
+    SettingValues written;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i] != LoadedValues[i] || !SettingValue(now, KeptSection, values[i].first))
+            written.push_back(values[i]);
     const std::wstring temporary = SettingsPath + L".tmp";
-    if (WriteNewFile(temporary,
-                     EncodeSettings(text.value_or(SettingsText{}), KeptSection, values)) &&
+    if (WriteNewFile(temporary, EncodeSettings(now, KeptSection, written)) &&
         MoveFileExW(temporary.c_str(), SettingsPath.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         LoadedValues = values;

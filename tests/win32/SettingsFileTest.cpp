@@ -74,6 +74,21 @@ TEST(SettingsFile, ReadAtStartWrittenAtTheEndOnlyWhenAllowedAndChanged) {
         EXPECT_FALSE(fs::exists(fs::path(file) += L".tmp"));
         EXPECT_EQ(fs::is_empty(folder), c.Beside || !(c.Folder || c.After)) << "%APPDATA%'s";
     }
+    // Edited while the tool ran: the user's new shortcut stays, the tool's own change is written.
+    fs::remove(beside);
+    fs::create_directories(folder);
+    std::ofstream(folder / L"settings.ini", std::ios::binary) << hsl;
+    ResetAppState(800, 600);
+    LoadSettings();
+    std::ofstream(folder / L"settings.ini", std::ios::binary) << hsl << "Shortcut=Ctrl+F8\r\n";
+    ColorTextFormat = Oklch;
+    SaveSettingsIfChanged();
+    std::ifstream in(folder / L"settings.ini", std::ios::binary);
+    EXPECT_EQ(
+        std::string(std::istreambuf_iterator<char>(in), {}),
+        "[Tarvok]\r\nColorFormat=oklch\r\nShortcut=Ctrl+F8\r\nSampleArea=1\r\nSizeCursor=1\r\n"
+        "ColorCursor=1\r\nGrid=off\r\nEdges=off\r\nTolerance=8\r\n");
+    in.close();
     fs::remove_all(folder);
     fs::remove(beside);
 }
