@@ -1,5 +1,7 @@
 #include "core/SettingsText.h"
 
+#include "core/PlainText.h"
+
 #include <algorithm>
 
 namespace {
@@ -72,15 +74,6 @@ bool IsUtf8(std::string_view s) {
     return true;
 }
 
-std::string_view Trimmed(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // One line read as the file's grammar sees it.
 struct Line {
     enum Kind : std::uint8_t { Other, Section, Setting } Kind = Other;
@@ -121,12 +114,6 @@ std::string Encoded(const std::string& utf8, TextEncoding encoding) {
 }
 
 } // namespace
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::wstring WideFromUtf8(std::string_view text) {
     std::wstring out;
@@ -227,7 +214,8 @@ std::string EncodeSettings(const SettingsText& text, std::string_view section,
     }
     std::vector<std::string> added;
     if (!addAt) {
-        if (!lines.empty() && !Trimmed(lines.back()).empty()) lines.emplace_back();
+        if (!lines.empty() && !Trimmed(std::string_view(lines.back())).empty())
+            lines.emplace_back();
         lines.push_back("[" + std::string(section) + "]");
         addAt = lines.size();
     }

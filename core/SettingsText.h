@@ -40,9 +40,6 @@ std::optional<std::string_view> SettingValue(const SettingsText& text, std::stri
 std::string EncodeSettings(const SettingsText& text, std::string_view section,
                            const SettingValues& values);
 
-// Whether two texts are equal but for the case of ASCII letters.
-bool SameLetters(std::string_view a, std::string_view b);
-
 // UTF-8 to and from the platform's wide text (UTF-16 or UTF-32, as wchar_t is wide); the text
 // is valid UTF-8 or UTF-16 already.
 std::wstring WideFromUtf8(std::string_view text);

@@ -1,5 +1,7 @@
 #include "core/Shortcut.h"
 
+#include "core/PlainText.h"
+
 #include <array>
 
 namespace {
@@ -16,33 +18,15 @@ constexpr std::array<ModifierName, 4> Modifiers = {{{L"Win", ShortcutWin},
 constexpr unsigned FirstFunctionKey = 0x70;
 constexpr unsigned FunctionKeys = 24;
 
-wchar_t Upper(wchar_t c) {
-    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-}
-
-bool SameName(std::wstring_view part, std::wstring_view name) {
-    if (part.size() != name.size()) return false;
-    for (std::size_t i = 0; i < part.size(); ++i)
-        if (Upper(part[i]) != Upper(name[i])) return false;
-    return true;
-}
-
-std::wstring_view Trimmed(std::wstring_view text) {
-    while (!text.empty() && (text.front() == L' ' || text.front() == L'\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The virtual key a part names, or 0.
 unsigned KeyOf(std::wstring_view part) {
     if (part.size() == 1) {
-        const wchar_t c = Upper(part[0]);
+        const wchar_t c = AsciiUpper(part[0]);
         if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return c;
         return 0;
     }
-    if (part.size() < 2 || part.size() > 3 || Upper(part[0]) != L'F' || part[1] == L'0') return 0;
+    if (part.size() < 2 || part.size() > 3 || AsciiUpper(part[0]) != L'F' || part[1] == L'0')
+        return 0;
     unsigned number = 0;
     for (wchar_t c : part.substr(1)) {
         if (c < L'0' || c > L'9') return 0;
@@ -65,7 +49,7 @@ std::optional<Shortcut> ParseShortcut(std::wstring_view text) {
         }
         unsigned bit = 0;
         for (const ModifierName& modifier : Modifiers)
-            if (SameName(part, modifier.Name)) bit = modifier.Bit;
+            if (SameLetters(part, modifier.Name)) bit = modifier.Bit;
         if (bit == 0 || (shortcut.Modifiers & bit) != 0) return std::nullopt;
         shortcut.Modifiers |= bit;
         text.remove_prefix(plus + 1);

@@ -20,9 +20,9 @@ bool OpenClipboardPatiently(HWND owner) {
     return true;
 }
 
-// Hands `bytes` bytes, filled by `fill`, to the clipboard as `format`; a refused block stays
+// Hands a copy of `bytes` bytes at `data` to the clipboard as `format`; a refused block stays
 // ours to free, an accepted one belongs to the clipboard.
-template <typename Fill> void PlaceBlock(UINT format, SIZE_T bytes, Fill fill) {
+void PlaceBlock(UINT format, const void* data, SIZE_T bytes) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (block == nullptr) return;
     void* memory = GlobalLock(block);
@@ -30,7 +30,7 @@ template <typename Fill> void PlaceBlock(UINT format, SIZE_T bytes, Fill fill) {
         GlobalFree(block);
         return;
     }
-    fill(static_cast<std::uint8_t*>(memory));
+    std::memcpy(memory, data, bytes);
     GlobalUnlock(block);
     if (SetClipboardData(format, block) == nullptr) GlobalFree(block);
 }
@@ -47,14 +47,10 @@ UINT PngFormat() {
 
 void RenderPicture(UINT format) {
     if (format == PngFormat()) {
-        PlaceBlock(format, PicturePng.size(), [](std::uint8_t* memory) {
-            std::memcpy(memory, PicturePng.data(), PicturePng.size());
-        });
+        PlaceBlock(format, PicturePng.data(), PicturePng.size());
     } else if (format == CF_DIB) {
         std::vector<std::uint8_t> dib;
-        if (SUCCEEDED(DecodePngAsDib(PicturePng, dib)))
-            PlaceBlock(format, dib.size(),
-                       [&](std::uint8_t* memory) { std::memcpy(memory, dib.data(), dib.size()); });
+        if (SUCCEEDED(DecodePngAsDib(PicturePng, dib))) PlaceBlock(format, dib.data(), dib.size());
     }
 }
 
@@ -64,8 +60,7 @@ void CopyTextToClipboard(HWND owner, const wchar_t* text) {
     if (!OpenClipboardPatiently(owner)) return;
     EmptyClipboard();
     const SIZE_T bytes = (static_cast<SIZE_T>(lstrlenW(text)) + 1) * sizeof(wchar_t);
-    PlaceBlock(CF_UNICODETEXT, bytes,
-               [&](std::uint8_t* memory) { std::memcpy(memory, text, bytes); });
+    PlaceBlock(CF_UNICODETEXT, text, bytes);
     CloseClipboard();
 }
 

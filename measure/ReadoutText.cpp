@@ -70,10 +70,7 @@ void WriteContrast(TextWriter& out, ColorRef color, ColorRef reference) {
     out.Put("    Contrast with ");
     out.Put(web);
     out.Put(": ");
-    out.Number(contrast.Hundredths / 100);
-    out.Put('.');
-    out.Put(static_cast<char>('0' + contrast.Hundredths / 10 % 10));
-    out.Put(static_cast<char>('0' + contrast.Hundredths % 10));
+    out.Hundredths(contrast.Hundredths);
     out.Put(' ');
     out.Put(contrast.Level);
 }

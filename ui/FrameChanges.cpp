@@ -127,14 +127,16 @@ std::vector<PixelRect> FrameChanges(const FrameLayout& last, const FrameLayout& 
         if (next.HasLine) AddLineAreas(b, next.Line, width, height);
         // A line whose end moved a pixel lies in nearly the same bands: one rectangle holding
         // both costs the platform less than two overlapping ones, which its regions split.
-        const bool paired = a.size() == b.size();
-        for (std::size_t i = 0; paired && i < a.size(); ++i)
-            if (IsEmpty(Intersection(a[i], b[i])))
-                rects.push_back(a[i]), rects.push_back(b[i]);
-            else
-                rects.push_back(Bounds(a[i], b[i]));
-        if (!paired) rects.insert(rects.end(), a.begin(), a.end());
-        if (!paired) rects.insert(rects.end(), b.begin(), b.end());
+        if (a.size() != b.size()) {
+            rects.insert(rects.end(), a.begin(), a.end());
+            rects.insert(rects.end(), b.begin(), b.end());
+        } else {
+            for (std::size_t i = 0; i < a.size(); ++i)
+                if (IsEmpty(Intersection(a[i], b[i])))
+                    rects.push_back(a[i]), rects.push_back(b[i]);
+                else
+                    rects.push_back(Bounds(a[i], b[i]));
+        }
     }
     if (last.Cross != next.Cross) {
         for (const CrossLines* cross : {&last.Cross, &next.Cross})

@@ -205,10 +205,8 @@ void PaintHelpTexts(HWND dialog) {
     EndPaint(dialog, &paint);
 }
 
-} // namespace
-
-namespace {
 HWND OpenPanel = nullptr; // while the panel is up
+
 } // namespace
 
 void ShowHelpScreen() {

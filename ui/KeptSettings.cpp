@@ -1,6 +1,7 @@
 #include "ui/KeptSettings.h"
 
 #include "core/AppState.h"
+#include "core/PlainText.h"
 #include "measure/Edges.h"
 #include "ui/CursorCycle.h"
 

@@ -71,11 +71,11 @@ void DrawLine(HDC dc, const LineCells& line) {
     HGDIOBJ oldBrush = SelectObject(dc, HollowBrush);
     MoveToEx(dc, ToPlatformInt(line.From.X), ToPlatformInt(line.From.Y), nullptr);
     LineTo(dc, ToPlatformInt(line.To.X), ToPlatformInt(line.To.Y));
-    for (const PixelRect& cell : {line.StartCell, line.EndCell}) {
-        if (!line.Outlined) break;
-        const RECT r = ToRect(cell);
-        Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    }
+    if (line.Outlined)
+        for (const PixelRect& cell : {line.StartCell, line.EndCell}) {
+            const RECT r = ToRect(cell);
+            Rectangle(dc, r.left, r.top, r.right, r.bottom);
+        }
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
 }
@@ -89,11 +89,12 @@ void DrawPins(HDC dc, const std::vector<PinLayout>& pins, const std::vector<Pixe
             oldPen = SelectObject(dc, MarkPen);
             oldBrush = SelectObject(dc, HollowBrush);
         }
-        const RECT r = ToRect(pin.Outline);
-        if (pin.IsLine)
+        if (pin.IsLine) {
             DrawLine(dc, pin.Line);
-        else
+        } else {
+            const RECT r = ToRect(pin.Outline);
             Rectangle(dc, r.left, r.top, r.right, r.bottom);
+        }
         const std::wstring label = pin.IsLine ? LineLabel(pin.Line.Pixels) : PinLabel(pin.Box);
         TextOutW(dc, ToPlatformInt(pin.Label.Left), ToPlatformInt(pin.Label.Top), label.c_str(),
                  static_cast<int>(label.size()));
