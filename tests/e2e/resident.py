@@ -24,17 +24,41 @@ def expect_shown(session, shown, timeout=5):
         time.sleep(0.1)
 
 
+def keyboard_to_other(session):
+    """Waits for the helper's window, then puts the pointer (which the keyboard follows) and the
+    X focus on it: a pointer moved there before the window was mapped may leave the keyboard
+    with the root, where Wine sees no key."""
+    began = time.monotonic()
+    while True:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Foreground$"],
+                               env=session.env(), stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL).stdout.split()
+        if found:
+            break
+        if time.monotonic() - began > 30:
+            raise Failure("the helper's window did not show in 30 s")
+        time.sleep(0.2)
+    session.move(OTHER[0] - 20, OTHER[1] - 20)
+    session.move(OTHER[0] + 100, OTHER[1] + 50)
+    session.xdotool("windowfocus", found[0].decode())
+
+
 def shortcut_freezes(session, picture, under):
     """Types the shortcut until the tool shows (it takes the resident one a moment to register
     it), then swaps the desktop: the tool keeps showing the picture it froze; Escape hides it."""
-    for _ in range(20):
+    for attempt in range(20):
+        if attempt % 5 == 4:
+            keyboard_to_other(session)
         session.key("super+alt+m")
         try:
             expect_shown(session, True, timeout=1)
             break
         except Failure:
             pass
-    expect_shown(session, True)
+    else:
+        raise Failure("the shortcut did not show the tool in 20 tries (the tool %s)" %
+                      ("runs" if session.wine.poll() is None else
+                       "ended with %d" % session.wine.returncode))
     session.show_on_root(under)
     session.expect_screen(picture, allow=ALLOW)
     session.key("Escape")
@@ -45,8 +69,7 @@ def presses_and_hides(session):
     session.launch("--resident")
     subprocess.Popen(["wine", sys.argv[2], str(OTHER[0]), str(OTHER[1]), "stay"],
                      env=session.env(), cwd=session.tmp)
-    session.move(OTHER[0] + 100, OTHER[1] + 50)   # the keyboard follows the pointer
-    time.sleep(1)
+    keyboard_to_other(session)
     expect_shown(session, False, timeout=0)
     pattern, inverted = Image.pattern(WIDTH, HEIGHT), Image.inverted_pattern(WIDTH, HEIGHT)
     shortcut_freezes(session, pattern, inverted)
