@@ -536,6 +536,23 @@ class Session:
     def xdotool(self, *args):
         _run(["xdotool"] + [str(a) for a in args], env=self.env())
 
+    def focus_window(self, title, at, timeout=30):
+        """Waits for a visible window of that title, then puts the pointer on it at `at` (the
+        keyboard follows the pointer when no window manager runs) and gives it the X focus: a
+        pointer moved there before the window was mapped may leave the keyboard elsewhere."""
+        began = time.monotonic()
+        while True:
+            found = _run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                         env=self.env(), check=False).stdout.split()
+            if found:
+                break
+            if time.monotonic() - began > timeout:
+                raise Failure("no window %r showed in %d s" % (title, timeout))
+            time.sleep(0.2)
+        self.move(at[0] - 20, at[1] - 20)
+        self.move(*at)
+        self.xdotool("windowfocus", found[0].decode())
+
     def key(self, *keys):
         """Key names as xdotool knows them: Escape, alt+F4, 4, Return, space, F1."""
         self.xdotool("key", *keys)

@@ -25,22 +25,7 @@ def expect_shown(session, shown, timeout=5):
 
 
 def keyboard_to_other(session):
-    """Waits for the helper's window, then puts the pointer (which the keyboard follows) and the
-    X focus on it: a pointer moved there before the window was mapped may leave the keyboard
-    with the root, where Wine sees no key."""
-    began = time.monotonic()
-    while True:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Foreground$"],
-                               env=session.env(), stdout=subprocess.PIPE,
-                               stderr=subprocess.DEVNULL).stdout.split()
-        if found:
-            break
-        if time.monotonic() - began > 30:
-            raise Failure("the helper's window did not show in 30 s")
-        time.sleep(0.2)
-    session.move(OTHER[0] - 20, OTHER[1] - 20)
-    session.move(OTHER[0] + 100, OTHER[1] + 50)
-    session.xdotool("windowfocus", found[0].decode())
+    session.focus_window("Foreground", (OTHER[0] + 100, OTHER[1] + 50))
 
 
 def shortcut_freezes(session, picture, under):
