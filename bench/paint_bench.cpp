@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/Resident.h"
 #include "app/SingleInstance.h"
+#include "bench/BenchWindow.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/PixelRows.h"
@@ -43,31 +44,6 @@ struct Timing {
     double Median;
     double Max;
 };
-
-double Frequency() {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-// Under Wine, drawing on a window lands in a client-side copy of it, which goes to the X
-// server only when the thread finds its message queue empty, and the server puts it on the
-// screen in its own time. Reading a screen pixel afterwards is a round trip to the server,
-// so it returns once the server has worked through the image.
-void WaitUntilShown() {
-    PumpMessages();
-    HDC screen = GetDC(nullptr);
-    GetPixel(screen, 0, 0);
-    ReleaseDC(nullptr, screen);
-}
 
 // Runs `operation` a few times unmeasured (first paints fault in bitmap pages), then
 // `reps` times, each timed alone; returns the times. With `shown`, each timed run lasts until

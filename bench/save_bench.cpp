@@ -5,6 +5,7 @@
 //
 //   save_bench.exe [--reps N] [--noise] [WIDTHxHEIGHT]   (default: 10 turns at 3840x2160)
 #include "app/MainWindow.h"
+#include "bench/BenchWindow.h"
 #include "core/AppState.h"
 #include "core/Handles.h"
 #include "core/PictureFile.h"
@@ -24,26 +25,9 @@
 namespace {
 
 double NowMs() {
-    LARGE_INTEGER now, frequency;
+    LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-// The window's pixels reach the X server, and it has dealt with them (see paint_bench).
-void WaitUntilShown() {
-    PumpMessages();
-    HDC screen = GetDC(nullptr);
-    GetPixel(screen, 0, 0);
-    ReleaseDC(nullptr, screen);
+    return static_cast<double>(now.QuadPart) * 1000.0 / Frequency();
 }
 
 template <typename Operation> double TimeMs(Operation operation) {

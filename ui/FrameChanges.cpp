@@ -81,6 +81,13 @@ void AddDecorations(std::vector<PixelRect>& rects, const FrameLayout& layout, Pi
         rects.push_back(Moved(r, by));
 }
 
+bool AnyMeets(const std::vector<PixelRect>& changes, const std::vector<PixelRect>& areas) {
+    for (const PixelRect& area : areas)
+        for (const PixelRect& r : changes)
+            if (!IsEmpty(Intersection(area, r))) return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<PixelPoint> FrameShift(const FrameLayout& last, const FrameLayout& next) {
@@ -174,20 +181,14 @@ std::vector<PixelRect> PictureAreas(const std::vector<PixelRect>& changes,
 bool ReachesOutline(const std::vector<PixelRect>& changes, const PixelRect& outline) {
     std::vector<PixelRect> lines;
     AddOutline(lines, outline);
-    for (const PixelRect& line : lines)
-        for (const PixelRect& r : changes)
-            if (!IsEmpty(Intersection(line, r))) return true;
-    return false;
+    return AnyMeets(changes, lines);
 }
 
 bool ReachesLine(const std::vector<PixelRect>& changes, const LineCells& line, std::int64_t width,
                  std::int64_t height) {
     std::vector<PixelRect> areas;
     AddLineAreas(areas, line, width, height);
-    for (const PixelRect& area : areas)
-        for (const PixelRect& r : changes)
-            if (!IsEmpty(Intersection(area, r))) return true;
-    return false;
+    return AnyMeets(changes, areas);
 }
 
 bool ReachesPin(const std::vector<PixelRect>& changes, const PinLayout& pin, std::int64_t width,
